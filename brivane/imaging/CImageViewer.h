@@ -1,0 +1,86 @@
+#pragma once
+// The imaging control: loads an image file through its engine, shows it, and reports its EXIF.
+// Operation names follow the control's automation interface (see OperationTable.h).
+
+#include "imaging/ImageEngine.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class QScrollArea;
+class CImageCanvas;
+
+class CImageViewer : public QWidget {
+    Q_OBJECT
+public:
+    explicit CImageViewer(QWidget* parent = nullptr);
+    // For tests and later extensions: drive the control with another engine.
+    explicit CImageViewer(std::unique_ptr<IImageEngine> engine, QWidget* parent = nullptr);
+    ~CImageViewer() override;
+
+    // Put loads the file and shows its first page; "" empties the control. A file that cannot
+    // be read leaves the control empty. Get returns the path last put (or given to LoadPage).
+    void SetImageFile(const QString& path);
+    QString GetImageFile() const;
+
+    // 9 = scaled to fit the control (aspect ratio kept), 5 = original size (scroll bars when
+    // larger). Setting a mode drops any zoom steps.
+    void SetDisplayMode(short mode);
+    short GetDisplayMode() const;
+    void SetDisplayStyle(long style);
+    void SetDisplayFlag(bool on);
+    void SetDisplayParamA(short v);
+    void SetDisplayParamB(short v);
+
+    // EXIF of the loaded file; 0 entries when nothing is loaded. Out-of-range indices give "".
+    short ExifCount();
+    QString ExifName(short index);
+    QString ExifValue(short index);
+
+    // Loads and shows page `page` (from 1) of a PDF, TIFF or other multi-page file; 1 on success.
+    short LoadPage(const QString& path, short page);
+    // Pages of the file last loaded (0 when none or unreadable).
+    short PageCount();
+
+    // One zoom step (factor 1.25) in or out.
+    void ZoomIn();
+    void ZoomOut();
+
+    // Introspection for the host and tests.
+    bool HasImage() const;
+    QSize ImageSize() const;      // size of the loaded page; empty when nothing is loaded
+    QSize DisplayedSize() const;  // size the page is drawn at
+
+signals:
+    void Click();
+    void DblClick();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Show(std::unique_ptr<LoadedImage> doc, const QString& path);
+    void UpdateLayout();
+
+    std::unique_ptr<IImageEngine> engine_;
+    std::unique_ptr<LoadedImage> doc_;
+    QString imageFile_;
+    std::vector<ExifEntry> exif_;
+    bool exifRead_ = false;
+    int pageCount_ = -1;  // -1: not counted yet
+    short displayMode_ = 9;
+    long displayStyle_ = 0;
+    bool displayFlag_ = false;
+    short displayParamA_ = 0;
+    short displayParamB_ = 0;
+    int zoomSteps_ = 0;
+    bool pressed_ = false;
+    QScrollArea* scroll_ = nullptr;
+    CImageCanvas* canvas_ = nullptr;
+};
