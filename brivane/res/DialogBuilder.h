@@ -1,0 +1,42 @@
+#pragma once
+// Turns a dialog layout into widgets on a dialog: sets the dialog's font, title and fixed client
+// size, creates each control at its place converted from dialog units, and wires the standard
+// OK (1) and Cancel (2) buttons to accept and reject.
+
+#include "res/DialogLayout.h"
+
+#include <QDialog>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class DialogControls {
+public:
+    struct Control {
+        const ControlSpec* spec;
+        QWidget* widget;
+    };
+
+    // The control with `id`, or nullptr.
+    QWidget* Get(int id) const;
+    template <class T>
+    T* Get(int id) const
+    {
+        return qobject_cast<T*>(Get(id));
+    }
+    const std::vector<Control>& All() const { return controls_; }
+    const DialogUnits& Units() const { return units_; }
+
+private:
+    friend DialogControls BuildDialog(QDialog&, const DialogLayout&,
+                                      const std::function<QWidget*(const ControlSpec&, QWidget*)>&);
+    explicit DialogControls(const DialogUnits& units) : units_(units) {}
+    DialogUnits units_;
+    std::vector<Control> controls_;
+};
+
+// Makes the widget of a ControlKind::Custom row, parented to the dialog; nullptr skips the row.
+using CustomControlFactory = std::function<QWidget*(const ControlSpec& spec, QWidget* parent)>;
+
+DialogControls BuildDialog(QDialog& dialog, const DialogLayout& layout, const CustomControlFactory& custom = {});

@@ -1,0 +1,11 @@
+#pragma once
+// The dialog layouts of the program.
+
+#include "res/DialogLayout.h"
+
+namespace res {
+
+const DialogLayout& AboutLayout();  // layout 100, "About Brivane"
+const DialogLayout& MainLayout();   // layout 102, the main window
+
+}  // namespace res

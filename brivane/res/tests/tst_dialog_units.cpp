@@ -1,0 +1,116 @@
+// Dialog units to pixels, and building a layout into a dialog.
+#include "res/DialogBuilder.h"
+#include "res/DialogUnits.h"
+#include "res/Layouts.h"
+#include "res/ListControls.h"
+#include "res/ResourceIds.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+class TestDialogUnits : public QObject {
+    Q_OBJECT
+private slots:
+    void convertsWithDialogManagerRounding()
+    {
+        const DialogUnits units(6, 12);
+        QCOMPARE(units.ToPixelsX(68), 102);
+        QCOMPARE(units.ToPixelsX(7), 11);    // 10.5 rounds up
+        QCOMPARE(units.ToPixelsY(27), 41);   // 40.5 rounds up
+        QCOMPARE(units.ToPixelsY(13), 20);   // 19.5 rounds up
+        QCOMPARE(units.ToPixelsY(10), 15);
+        QCOMPARE(units.ToPixelsX(-7), -11);  // symmetric for negative offsets
+        QCOMPARE(units.ToPixels(DialogRect{405, 332, 16, 13}), QRect(608, 498, 24, 20));
+        // Each value is converted on its own, not the right edge.
+        const QRect r = DialogUnits(5, 13).ToPixels(DialogRect{1, 1, 1, 1});
+        QCOMPARE(r, QRect(1, 2, 1, 2));
+    }
+
+    void dialogFontIsArialCompatible()
+    {
+        const QFont font = DialogFont();
+        QCOMPARE(QFontInfo(font).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(font.pointSize(), 8);
+        const DialogUnits units(font);
+        // Arial 8 at 96 dpi measures 6 x 12 or 13 base units; anything else means a
+        // substitute font and every layout would be distorted.
+        QCOMPARE(units.BaseX(), 6);
+        QVERIFY(units.BaseY() == 12 || units.BaseY() == 13);
+    }
+
+    void buildsAboutLayout()
+    {
+        QDialog dialog;
+        const DialogControls controls = BuildDialog(dialog, res::AboutLayout());
+        const DialogUnits& units = controls.Units();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("About Brivane"));
+        QCOMPARE(dialog.size(), units.ToPixels(235, 55));
+        QCOMPARE(dialog.font().family(), QStringLiteral("Liberation Sans"));
+
+        auto* ok = controls.Get<QPushButton>(res::IDOK);
+        QVERIFY(ok != nullptr);
+        QCOMPARE(ok->text(), QStringLiteral("OK"));
+        QVERIFY(ok->isDefault());
+        QCOMPARE(ok->geometry(), units.ToPixels(DialogRect{178, 7, 50, 14}));
+
+        QStringList texts;
+        bool iconShown = false;
+        for (const auto& c : controls.All()) {
+            if (auto* label = qobject_cast<QLabel*>(c.widget)) {
+                texts << label->text();
+                if (!label->pixmap().isNull()) {
+                    iconShown = true;
+                    QCOMPARE(label->size(), QSize(32, 32));
+                }
+            }
+        }
+        QVERIFY(texts.contains(QStringLiteral("Brivane Version 2.0")));
+        QVERIFY(iconShown);
+
+        dialog.show();
+        ok->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void customRowsGoThroughTheFactory()
+    {
+        QDialog dialog;
+        QList<int> asked;
+        const DialogControls controls = BuildDialog(dialog, res::MainLayout(), [&](const ControlSpec& spec, QWidget* parent) -> QWidget* {
+            asked << spec.id;
+            return spec.id == res::IDC_PREVIEW ? new QWidget(parent) : nullptr;
+        });
+        QCOMPARE(asked, (QList<int>{res::IDC_FILE_LIST, res::IDC_PREVIEW, res::IDC_WORKER}));
+        QVERIFY(controls.Get(res::IDC_FILE_LIST) == nullptr);
+        QWidget* preview = controls.Get(res::IDC_PREVIEW);
+        QVERIFY(preview != nullptr);
+        QCOMPARE(preview->parentWidget(), &dialog);
+        QCOMPARE(preview->geometry(), controls.Units().ToPixels(DialogRect{508, 7, 156, 115}));
+        QVERIFY(controls.Get(kNoId) == nullptr);
+    }
+
+    void comboKeepsItsClosedHeightAndListsTheDropExtent()
+    {
+        QDialog dialog;
+        const DialogControls controls = BuildDialog(dialog, res::MainLayout());
+        auto* combo = controls.Get<CComboBox>(res::IDC_OUTPUT_FORMAT);
+        QVERIFY(combo != nullptr);
+        QVERIFY(combo->IsSorted());
+        const QRect expected = controls.Units().ToPixels(DialogRect{79, 356, 81, 199});
+        QCOMPARE(combo->pos(), expected.topLeft());
+        QCOMPARE(combo->width(), expected.width());
+        QCOMPARE(combo->height(), combo->sizeHint().height());
+        // 199 units of drop-down room hold all fifteen output formats.
+        QVERIFY(combo->maxVisibleItems() >= 15);
+
+        auto* folder = controls.Get(res::IDC_OUTPUT_FOLDER);
+        QVERIFY(folder != nullptr);
+        QVERIFY(!folder->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestDialogUnits)
+#include "tst_dialog_units.moc"
