@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kMargin = 3;  // frame and a pixel of air inside it
+constexpr int kMargin = 2;  // the frame the style draws
 constexpr int kGap = 4;     // between icon and caption
 
 }  // namespace

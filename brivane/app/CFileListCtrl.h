@@ -1,0 +1,49 @@
+#pragma once
+// The main window's list of source files: a report-style list with a flat header, grid lines,
+// full-row single selection and alternating row colours. Rows are added one file at a time, as
+// a set chosen in the open-file dialog, or as the image files of a folder.
+
+#include "app/FileListModel.h"
+
+#include <QPersistentModelIndex>
+#include <QStringList>
+#include <QTableView>
+
+class CFileListCtrl : public QTableView {
+    Q_OBJECT
+public:
+    // Row colours come from the application object.
+    explicit CFileListCtrl(QWidget* parent = nullptr);
+    CFileListCtrl(const FileListModel::RowColors& colors, QWidget* parent);
+
+    // Adds `path` at `row` (beyond the last row appends); returns the row used.
+    int AddFile(const QString& path, int row);
+    // The k-th path goes to row k: the files land at the top, in the given order.
+    void AddFiles(const QStringList& paths);
+    // Adds every file of `folder` (sub-folders are not entered) with an image extension, each at
+    // row 0, so they end up above the old rows in the reverse of the folder's listing order.
+    // Returns how many were added; a folder that cannot be read adds nothing.
+    int AddFolder(const QString& folder);
+    // Removes the row of the selection mark, then selects the row that takes its index.
+    void RemoveMarked();
+    void RemoveAll();
+
+    int GetItemCount() const { return model_.Count(); }
+    QString GetItemText(int row, int column) const { return model_.Text(row, column); }
+    const FileEntry* GetEntry(int row) const { return model_.Entry(row); }
+    // The row selected last (it follows the row as others are inserted or removed); -1 when
+    // none was selected or it was removed.
+    int GetSelectionMark() const;
+    // Selects and focuses `row` and makes it the selection mark; -1 clears the selection.
+    void SelectItem(int row);
+
+signals:
+    // A row became selected (by the user or by SelectItem).
+    void ItemSelected(int row);
+
+private:
+    void OnSelectionChanged(const QItemSelection& selected);
+
+    FileListModel model_;
+    QPersistentModelIndex mark_;
+};

@@ -1,0 +1,185 @@
+#include "app/CMainDlg.h"
+
+#include "app/CAboutDlg.h"
+#include "app/CFileListCtrl.h"
+#include "app/ImageExtensions.h"
+#include "app/OutputFormats.h"
+#include "imaging/CImageViewer.h"
+#include "res/Icons.h"
+#include "res/Layouts.h"
+#include "res/ListControls.h"
+#include "res/ResourceIds.h"
+#include "res/Strings.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace {
+
+constexpr short kPreviewFitMode = 9;
+
+QStringList ChooseFilesInDialog(QWidget* owner)
+{
+    return QFileDialog::getOpenFileNames(owner, QString(), QString(), ImageFileFilter());
+}
+
+QString ChooseFolderInDialog(QWidget* owner)
+{
+    return QFileDialog::getExistingDirectory(owner, QString(), QString(), QFileDialog::ShowDirsOnly);
+}
+
+QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+CMainDlg::CMainDlg(QWidget* parent) : CMainDlg(DefaultProfilePath(), parent) {}
+
+CMainDlg::CMainDlg(std::filesystem::path profilePath, QWidget* parent)
+    : QDialog(parent),
+      profilePath_(std::move(profilePath)),
+      appIcon_(LoadResIcon(res::IDI_APP)),
+      chooseFiles_(ChooseFilesInDialog),
+      chooseFolder_(ChooseFolderInDialog)
+{
+    OnInitDialog();
+}
+
+CMainDlg::~CMainDlg()
+{
+    // The rows free their entries with the list; the profile is written once, here.
+    ControlsToData();
+    SaveProfile(profile_, profilePath_);
+}
+
+QWidget* CMainDlg::CreateCustomControl(int id, QWidget* parent)
+{
+    switch (id) {
+    case res::IDC_FILE_LIST: return fileList_ = new CFileListCtrl(parent);
+    case res::IDC_PREVIEW: return preview_ = new CImageViewer(parent);
+    case res::IDC_WORKER: return worker_ = new CImageViewer(parent);
+    default: return nullptr;
+    }
+}
+
+void CMainDlg::OnInitDialog()
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    controls_.emplace(BuildDialog(*this, res::MainLayout(), [this](const ControlSpec& spec, QWidget* parent) {
+        return CreateCustomControl(spec.id, parent);
+    }));
+    exifList_ = controls_->Get<CListBox>(res::IDC_EXIF_LIST);
+    formatBox_ = controls_->Get<CComboBox>(res::IDC_OUTPUT_FORMAT);
+    outputFolder_ = controls_->Get<QLineEdit>(res::IDC_OUTPUT_FOLDER);
+
+    // Window managers own the title-bar menu, so the About entry lives in the window's
+    // context menu and on F1.
+    const QString aboutText = LoadResString(res::IDS_ABOUTBOX);
+    if (!aboutText.isEmpty()) {
+        aboutAction_ = new QAction(aboutText, this);
+        aboutAction_->setShortcut(QKeySequence(Qt::Key_F1));
+        connect(aboutAction_, &QAction::triggered, this, &CMainDlg::OnAbout);
+        addAction(aboutAction_);
+        setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+
+    setWindowIcon(appIcon_);
+
+    preview_->SetDisplayStyle(3);
+    preview_->SetDisplayParamA(40);
+    preview_->SetDisplayParamB(40);
+
+    for (std::string_view format : kOutputFormats)
+        formatBox_->AddString(QString::fromLatin1(format.data(), static_cast<qsizetype>(format.size())));
+    formatBox_->setCurrentIndex(0);
+
+    // The worker only converts; it is never seen.
+    worker_->setGeometry(0, 0, 1, 1);
+    worker_->lower();
+    worker_->hide();
+
+    const auto button = [this](int id) { return controls_->Get<QPushButton>(id); };
+    connect(button(res::IDC_ADD_FILES), &QPushButton::clicked, this, &CMainDlg::OnAddFiles);
+    connect(button(res::IDC_ADD_FOLDER), &QPushButton::clicked, this, &CMainDlg::OnAddFolder);
+    connect(button(res::IDC_REMOVE), &QPushButton::clicked, this, &CMainDlg::OnRemove);
+    connect(button(res::IDC_REMOVE_ALL), &QPushButton::clicked, this, &CMainDlg::OnRemoveAll);
+    connect(fileList_, &CFileListCtrl::ItemSelected, this, &CMainDlg::OnListItemChanged);
+    connect(preview_, &CImageViewer::DblClick, this, &CMainDlg::OnPreviewDblClick);
+
+    LoadProfile(profile_, profilePath_);
+    DataToControls();
+    if (profile_.OutputFolder.empty())
+        outputFolder_->setText(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
+
+void CMainDlg::DataToControls() { outputFolder_->setText(ToQString(profile_.OutputFolder)); }
+
+void CMainDlg::ControlsToData() { profile_.OutputFolder = outputFolder_->text().toStdString(); }
+
+void CMainDlg::OnAddFiles()
+{
+    // An empty list (cancel) adds nothing.
+    fileList_->AddFiles(chooseFiles_(this));
+}
+
+void CMainDlg::OnAddFolder()
+{
+    const QString folder = chooseFolder_(this);
+    if (!folder.isEmpty())
+        fileList_->AddFolder(folder);
+}
+
+void CMainDlg::OnRemove() { fileList_->RemoveMarked(); }
+
+void CMainDlg::OnRemoveAll()
+{
+    const auto answer = QMessageBox::question(this, windowTitle(), QStringLiteral("Are you sure delete all items?"),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        fileList_->RemoveAll();
+}
+
+void CMainDlg::OnAbout()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CMainDlg::OnListItemChanged(int row)
+{
+    const QString path = fileList_->GetItemText(row, FileListModel::kFolder) +
+                         fileList_->GetItemText(row, FileListModel::kName);
+    if (preview_->GetImageFile() == path)
+        return;
+    exifList_->ResetContent();
+    preview_->SetImageFile(path);
+    preview_->SetDisplayMode(kPreviewFitMode);
+    const short count = preview_->ExifCount();
+    for (short i = 0; i < count; ++i)
+        exifList_->AddString(preview_->ExifName(i) + QLatin1Char(' ') + preview_->ExifValue(i));
+}
+
+void CMainDlg::OnPreviewDblClick()
+{
+    const int mark = fileList_->GetSelectionMark();
+    const QString name = fileList_->GetItemText(mark, FileListModel::kName);
+    if (name.isEmpty())
+        return;
+    emit ViewerRequested(fileList_->GetItemText(mark, FileListModel::kFolder) + name);
+}
+
+void CMainDlg::keyPressEvent(QKeyEvent* event)
+{
+    // Enter ends the window as OK does; a focused push button takes Enter itself before this.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Shows the wait cursor for the lifetime of the object.
+
+#include <QApplication>
+#include <QCursor>
+
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};

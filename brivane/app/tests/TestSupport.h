@@ -1,0 +1,81 @@
+#pragma once
+// Helpers shared by the app tests: files of a given size, and answering modal boxes.
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+
+namespace test {
+
+// Creates `dir`/`name` holding `size` bytes (sparse, so gigabytes cost nothing); returns its path.
+inline QString MakeFile(const QDir& dir, const QString& name, qint64 size = 0)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !file.resize(size))
+        qFatal("cannot create %s", qPrintable(path));
+    return path;
+}
+
+// A small real picture at `path`, in the format its extension names.
+inline QString MakeImage(const QString& path)
+{
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(QColor(40, 90, 200));
+    if (!image.save(path))
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// Runs `handle` on the next modal widget once it is up (polling briefly for it). A watchdog
+// rejects whatever modal widget is still open after a few seconds, so that a box nobody
+// answers fails the test instead of hanging it.
+inline void OnNextModal(std::function<void(QWidget*)> handle, int attempts = 200)
+{
+    QTimer::singleShot(10, [handle = std::move(handle), attempts]() mutable {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            if (attempts > 0)
+                OnNextModal(std::move(handle), attempts - 1);
+            return;
+        }
+        QPointer<QDialog> dialog = qobject_cast<QDialog*>(modal);
+        QTimer::singleShot(5000, [dialog] {
+            if (dialog)
+                dialog->reject();
+        });
+        handle(modal);
+    });
+}
+
+// Clicks `button` of the next message box; stores the box's text and buttons.
+inline void AnswerMessageBox(QMessageBox::StandardButton button, QString* text = nullptr,
+                             QMessageBox::StandardButtons* offered = nullptr)
+{
+    OnNextModal([=](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr) {
+            static_cast<QDialog*>(modal)->reject();
+            return;
+        }
+        if (text != nullptr)
+            *text = box->text();
+        if (offered != nullptr)
+            *offered = box->standardButtons();
+        if (QAbstractButton* b = box->button(button))
+            b->click();
+        else
+            box->reject();
+    });
+}
+
+}  // namespace test
