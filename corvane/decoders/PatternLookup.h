@@ -1,0 +1,22 @@
+#pragma once
+// Slice lookup shared by the decoders: rows are tried in table order, the first exact match gives
+// the output, and a slice that matches no row reads as "?".
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+struct PatternRow {
+    std::u16string_view pattern;
+    std::u16string_view text;
+};
+
+inline constexpr std::u16string_view kUnreadable = u"?";
+
+std::u16string_view LookupPattern(std::span<const PatternRow> table, std::u16string_view slice);
+
+// Letter tables are written in lower case; bar ("W"/"N") and space ("w"/"n") letters compare alike.
+std::u16string_view LookupLetters(std::span<const PatternRow> table, std::u16string slice);
+
+}  // namespace corvane
