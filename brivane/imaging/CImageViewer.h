@@ -26,8 +26,8 @@ public:
     void SetImageFile(const QString& path);
     QString GetImageFile() const;
 
-    // 9 = scaled to fit the control (aspect ratio kept), 5 = original size (scroll bars when
-    // larger). Setting a mode drops any zoom steps.
+    // 9 = scaled to fit the control (aspect ratio kept, centred); 5 and every other value =
+    // original size (centred, scroll bars when larger). Setting a mode drops any zoom steps.
     void SetDisplayMode(short mode);
     short GetDisplayMode() const;
     void SetDisplayStyle(long style);
@@ -42,17 +42,20 @@ public:
 
     // Loads and shows page `page` (from 1) of a PDF, TIFF or other multi-page file; 1 on success.
     short LoadPage(const QString& path, short page);
-    // Pages of the file last loaded (0 when none or unreadable).
+    // Pages of the file last loaded by either call (0 when none or unreadable).
     short PageCount();
 
-    // One zoom step (factor 1.25) in or out.
+    // One zoom step (factor 1.25) in or out, on top of the display mode's scale; kept while
+    // pages or files change, so paging through a document keeps its zoom.
     void ZoomIn();
     void ZoomOut();
 
     // Introspection for the host and tests.
     bool HasImage() const;
     QSize ImageSize() const;      // size of the loaded page; empty when nothing is loaded
-    QSize DisplayedSize() const;  // size the page is drawn at
+    QSize DisplayedSize() const;  // size the page is drawn at; empty when nothing is loaded
+    // The loaded page, for operations beyond showing it; nullptr when the control is empty.
+    LoadedImage* Document() const;
 
 signals:
     void Click();
@@ -65,11 +68,16 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void Show(std::unique_ptr<LoadedImage> doc, const QString& path);
+    friend class CImageCanvas;
+    void Open(const QString& path, int page);
     void UpdateLayout();
+    void Zoom(int delta);
+    const std::vector<ExifEntry>& Exif();
+    const QImage& Pixels();
 
     std::unique_ptr<IImageEngine> engine_;
     std::unique_ptr<LoadedImage> doc_;
+    QImage pixels_;  // doc_ converted for display on first paint; hidden instances never need it
     QString imageFile_;
     std::vector<ExifEntry> exif_;
     bool exifRead_ = false;
@@ -81,6 +89,6 @@ private:
     short displayParamB_ = 0;
     int zoomSteps_ = 0;
     bool pressed_ = false;
-    QScrollArea* scroll_ = nullptr;
-    CImageCanvas* canvas_ = nullptr;
+    QScrollArea* scroll_ = nullptr;  // owned by this widget
+    CImageCanvas* canvas_ = nullptr; // owned by scroll_
 };

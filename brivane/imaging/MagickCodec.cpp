@@ -1,0 +1,118 @@
+#include "imaging/MagickCodec.h"
+
+#include <memory>
+#include <mutex>
+#include <string>
+
+namespace {
+
+// Upper bounds for one image. A distribution's policy file may lower them further.
+constexpr MagickCore::MagickSizeType kMiB = 1024 * 1024;
+constexpr MagickCore::MagickSizeType kMemoryLimit = 256 * kMiB;
+constexpr MagickCore::MagickSizeType kMapLimit = 512 * kMiB;
+constexpr MagickCore::MagickSizeType kDiskLimit = 1024 * kMiB;
+constexpr MagickCore::MagickSizeType kAreaLimit = 128'000'000;  // pixels
+constexpr MagickCore::MagickSizeType kSideLimit = 16'000;       // pixels per side
+
+// "PNG:[3]": decode with exactly this coder, frame 3 only.
+std::string FrameSpec(std::string_view coder, int index)
+{
+    return std::string(coder) + ":[" + std::to_string(index) + "]";
+}
+
+struct ImageInfoDeleter {
+    void operator()(MagickCore::ImageInfo* p) const { MagickCore::DestroyImageInfo(p); }
+};
+struct ExceptionDeleter {
+    void operator()(MagickCore::ExceptionInfo* p) const { MagickCore::DestroyExceptionInfo(p); }
+};
+struct ImageListDeleter {
+    void operator()(MagickCore::Image* p) const { MagickCore::DestroyImageList(p); }
+};
+
+}  // namespace
+
+void EnsureMagickStarted()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        Magick::InitializeMagick(nullptr);
+        Magick::ResourceLimits::memory(kMemoryLimit);
+        Magick::ResourceLimits::map(kMapLimit);
+        Magick::ResourceLimits::disk(kDiskLimit);
+        Magick::ResourceLimits::area(kAreaLimit);
+        Magick::ResourceLimits::width(kSideLimit);
+        Magick::ResourceLimits::height(kSideLimit);
+    });
+}
+
+std::optional<Magick::Image> ReadMagickFrame(const QByteArray& data, std::string_view coder, int index)
+{
+    EnsureMagickStarted();
+    if (data.isEmpty() || index < 0)
+        return std::nullopt;
+    try {
+        Magick::Image image;
+        image.quiet(true);  // a recoverable flaw (say, a truncated scan) still shows what was read
+        image.fileName(FrameSpec(coder, index));
+        image.read(Magick::Blob(data.constData(), static_cast<size_t>(data.size())));
+        if (image.columns() == 0 || image.rows() == 0)
+            return std::nullopt;  // quiet() turns "no image" into an empty result
+        return image;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+int CountMagickFrames(const QByteArray& data, std::string_view coder)
+{
+    EnsureMagickStarted();
+    if (data.isEmpty())
+        return 0;
+    const std::unique_ptr<MagickCore::ImageInfo, ImageInfoDeleter> info(MagickCore::AcquireImageInfo());
+    const std::unique_ptr<MagickCore::ExceptionInfo, ExceptionDeleter> exception(MagickCore::AcquireExceptionInfo());
+    if (!info || !exception)
+        return 0;
+    info->ping = MagickCore::MagickTrue;  // headers only
+    MagickCore::CopyMagickString(info->filename, (std::string(coder) + ":").c_str(), MagickPathExtent);
+    const std::unique_ptr<MagickCore::Image, ImageListDeleter> list(
+        MagickCore::PingBlob(info.get(), data.constData(), static_cast<size_t>(data.size()), exception.get()));
+    if (!list || exception->severity >= MagickCore::ErrorException)
+        return 0;
+    return static_cast<int>(MagickCore::GetImageListLength(list.get()));
+}
+
+QImage MagickToQImage(const Magick::Image& source)
+{
+    try {
+        Magick::Image image = source;  // shares pixels until changed
+        if (image.colorSpace() == Magick::CMYKColorspace)
+            image.colorSpace(Magick::sRGBColorspace);
+        const auto w = static_cast<int>(image.columns());
+        const auto h = static_cast<int>(image.rows());
+        QImage out(w, h, QImage::Format_RGBA8888);
+        if (out.isNull())
+            return {};
+        // Rows of a 4-byte format carry no padding, so one export fills the whole buffer.
+        image.write(0, 0, image.columns(), image.rows(), "RGBA", Magick::CharPixel, out.bits());
+        return out;
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+std::optional<Magick::Image> QImageToMagick(const QImage& image)
+{
+    EnsureMagickStarted();
+    const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
+    if (rgba.isNull())
+        return std::nullopt;
+    try {
+        Magick::Image out;
+        out.read(static_cast<size_t>(rgba.width()), static_cast<size_t>(rgba.height()), "RGBA",
+                 Magick::CharPixel, rgba.constBits());
+        return out;
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}

@@ -1,0 +1,25 @@
+#pragma once
+// Magick++ plumbing shared by the engine: one-time start-up with resource limits, reading one
+// frame of an in-memory file with an explicit coder, counting frames, and pixel exchange with Qt.
+
+#include <Magick++.h>
+
+#include <QByteArray>
+#include <QImage>
+
+#include <optional>
+#include <string_view>
+
+// Starts Magick++ once per process and caps what one file may take, so that a file declaring
+// enormous dimensions (a decompression bomb) fails on its own instead of exhausting the machine.
+void EnsureMagickStarted();
+
+// Frame `index` (from 0) of `data`, decoded by `coder`; nullopt when it cannot be read.
+std::optional<Magick::Image> ReadMagickFrame(const QByteArray& data, std::string_view coder, int index);
+
+// Number of frames (TIFF directories, GIF frames, ...) of `data`; 0 when it cannot be read.
+int CountMagickFrames(const QByteArray& data, std::string_view coder);
+
+// 8-bit RGBA copies; a null QImage / nullopt when memory runs out.
+QImage MagickToQImage(const Magick::Image& image);
+std::optional<Magick::Image> QImageToMagick(const QImage& image);

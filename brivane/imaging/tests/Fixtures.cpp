@@ -1,0 +1,190 @@
+#include "Fixtures.h"
+
+#include <Magick++.h>
+#include <exiv2/exiv2.hpp>
+#include <zlib.h>
+
+#include <QFile>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <list>
+
+namespace {
+
+Magick::Image TwoColours(QSize size)
+{
+    Magick::Image image(Magick::Geometry(size.width(), size.height()), Magick::ColorRGB(1, 0, 0));
+    image.fillColor(Magick::ColorRGB(0, 0, 1));
+    image.strokeColor(Magick::ColorRGB(0, 0, 1));
+    image.draw(Magick::DrawableRectangle(size.width() / 2.0, 0, size.width() - 1, size.height() - 1));
+    return image;
+}
+
+void AppendLe16(QByteArray& out, int v)
+{
+    out.append(static_cast<char>(v & 0xFF));
+    out.append(static_cast<char>((v >> 8) & 0xFF));
+}
+
+void AppendLe32(QByteArray& out, quint32 v)
+{
+    AppendLe16(out, static_cast<int>(v & 0xFFFF));
+    AppendLe16(out, static_cast<int>(v >> 16));
+}
+
+void AppendBe32(QByteArray& out, quint32 v)
+{
+    char b[4];
+    qToBigEndian(v, b);
+    out.append(b, 4);
+}
+
+void AppendPngChunk(QByteArray& out, const char* type, const QByteArray& data)
+{
+    AppendBe32(out, static_cast<quint32>(data.size()));
+    const QByteArray typed = QByteArray(type, 4) + data;
+    out.append(typed);
+    AppendBe32(out, static_cast<quint32>(
+                        crc32(0, reinterpret_cast<const Bytef*>(typed.constData()), static_cast<uInt>(typed.size()))));
+}
+
+}  // namespace
+
+Fixtures::Fixtures()
+{
+    EXPECT_TRUE(dir_.isValid());
+    Magick::InitializeMagick(nullptr);
+}
+
+QString Fixtures::WriteImage(const QString& name, const std::string& coder, QSize size)
+{
+    const QString path = Path(name);
+    Magick::Image image = TwoColours(size);
+    image.write(coder + ":" + path.toStdString());
+    return path;
+}
+
+QString Fixtures::WritePages(const QString& name, const std::string& coder, const std::vector<QSize>& sizes)
+{
+    const QString path = Path(name);
+    std::list<Magick::Image> pages;
+    for (const QSize& s : sizes)
+        pages.push_back(TwoColours(s));
+    Magick::writeImages(pages.begin(), pages.end(), coder + ":" + path.toStdString());
+    return path;
+}
+
+QString Fixtures::WritePdf(const QString& name, const std::vector<QSize>& pagePoints)
+{
+    const QString path = Path(name);
+    QPdfWriter writer(path);
+    writer.setResolution(72);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter;
+    for (std::size_t i = 0; i < pagePoints.size(); ++i) {
+        const QSize points = pagePoints[i];
+        writer.setPageSize(QPageSize(QSizeF(points), QPageSize::Point, QString(), QPageSize::ExactMatch));
+        if (i == 0)
+            EXPECT_TRUE(painter.begin(&writer));
+        else
+            writer.newPage();
+        painter.fillRect(QRect(0, 0, points.width() / 2, points.height()), kLeft);
+        painter.fillRect(QRect(points.width() / 2, 0, points.width() - points.width() / 2, points.height()), kRight);
+    }
+    painter.end();
+    return path;
+}
+
+QString Fixtures::WriteWmf(const QString& name, QSize size)
+{
+    QByteArray records;
+    const auto record = [&records](int function, std::initializer_list<int> params) {
+        AppendLe32(records, static_cast<quint32>(3 + params.size()));
+        AppendLe16(records, function);
+        for (int p : params)
+            AppendLe16(records, p);
+    };
+    record(0x020B, {0, 0});                                // SetWindowOrg
+    record(0x020C, {size.height(), size.width()});         // SetWindowExt
+    record(0x02FC, {0, 0x00FF, 0x0000, 0});                // CreateBrushIndirect: solid red
+    record(0x012D, {0});                                   // SelectObject
+    record(0x041B, {size.height(), size.width(), 0, 0});   // Rectangle
+    record(0x0000, {});                                    // end of file
+
+    QByteArray header;  // placeable header, checksum over its first ten words
+    AppendLe32(header, 0x9AC6CDD7);
+    for (int word : {0, 0, 0, size.width(), size.height(), 96, 0, 0})
+        AppendLe16(header, word);
+    int checksum = 0;
+    for (int i = 0; i < 20; i += 2)
+        checksum ^= static_cast<unsigned char>(header[i]) | (static_cast<unsigned char>(header[i + 1]) << 8);
+    AppendLe16(header, checksum);
+
+    QByteArray meta;  // standard header: memory metafile, 18 bytes
+    for (int word : {1, 9, 0x0300})
+        AppendLe16(meta, word);
+    AppendLe32(meta, static_cast<quint32>((18 + records.size()) / 2));
+    AppendLe16(meta, 1);
+    AppendLe32(meta, 7);
+    AppendLe16(meta, 0);
+    return WriteBytes(name, header + meta + records);
+}
+
+QString Fixtures::WriteJpegWithExif(const QString& name, const std::vector<std::pair<std::string, std::string>>& tags)
+{
+    const QString path = WriteImage(name, "JPEG", QSize(64, 48));
+    Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(path.toStdString());
+    Exiv2::ExifData exif;
+    for (const auto& [key, value] : tags)
+        exif[key] = value;
+    image->setExifData(exif);
+    image->writeMetadata();
+    return path;
+}
+
+QString Fixtures::WritePngBomb(const QString& name, QSize size)
+{
+    QByteArray ihdr;
+    AppendBe32(ihdr, static_cast<quint32>(size.width()));
+    AppendBe32(ihdr, static_cast<quint32>(size.height()));
+    ihdr.append("\x01\x00\x00\x00\x00", 5);  // 1-bit grey, no interlace
+
+    // All-zero rows compress to almost nothing.
+    const QByteArray row(1 + (size.width() + 7) / 8, '\0');
+    z_stream z{};
+    EXPECT_EQ(deflateInit(&z, 9), Z_OK);
+    QByteArray idat;
+    char buffer[1 << 16];
+    for (int y = 0; y <= size.height(); ++y) {
+        const bool last = y == size.height();
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(row.constData()));
+        z.avail_in = last ? 0 : static_cast<uInt>(row.size());
+        do {
+            z.next_out = reinterpret_cast<Bytef*>(buffer);
+            z.avail_out = sizeof buffer;
+            deflate(&z, last ? Z_FINISH : Z_NO_FLUSH);
+            idat.append(buffer, static_cast<qsizetype>(sizeof buffer - z.avail_out));
+        } while (z.avail_out == 0);
+    }
+    deflateEnd(&z);
+
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    AppendPngChunk(png, "IHDR", ihdr);
+    AppendPngChunk(png, "IDAT", idat);
+    AppendPngChunk(png, "IEND", {});
+    return WriteBytes(name, png);
+}
+
+QString Fixtures::WriteBytes(const QString& name, const QByteArray& bytes)
+{
+    const QString path = Path(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}

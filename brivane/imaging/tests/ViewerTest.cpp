@@ -1,0 +1,163 @@
+#include "Fixtures.h"
+
+#include "imaging/CImageViewer.h"
+
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+QColor At(QWidget& w, int x, int y)
+{
+    return w.grab().toImage().pixelColor(x, y);
+}
+
+bool Near(QColor a, QColor b)
+{
+    return std::abs(a.red() - b.red()) <= 8 && std::abs(a.green() - b.green()) <= 8 &&
+           std::abs(a.blue() - b.blue()) <= 8;
+}
+
+QScrollBar* Horizontal(CImageViewer& v)
+{
+    return v.findChild<QScrollArea*>()->horizontalScrollBar();
+}
+
+}  // namespace
+
+TEST(ImagingDisplay, FitModeScalesIntoTheControlKeepingTheAspect)
+{
+    Fixtures files;
+    CImageViewer viewer;
+    viewer.resize(200, 100);
+    viewer.show();
+    viewer.SetImageFile(files.WriteImage("square.png", "PNG", QSize(400, 400)));
+    viewer.SetDisplayMode(9);
+    EXPECT_EQ(viewer.DisplayedSize(), QSize(100, 100));
+    // Drawn centred: 50 px of background on each side of the picture's two halves.
+    const QColor background = At(viewer, 10, 50);
+    EXPECT_FALSE(Near(background, kLeft));
+    EXPECT_TRUE(Near(At(viewer, 60, 50), kLeft));
+    EXPECT_TRUE(Near(At(viewer, 140, 50), kRight));
+    EXPECT_TRUE(Near(At(viewer, 190, 50), background));
+    EXPECT_EQ(Horizontal(viewer)->maximum(), 0);
+
+    // A small picture is enlarged to fit; the fit follows the control's size.
+    viewer.SetImageFile(files.WriteImage("wide.png", "PNG", QSize(20, 5)));
+    EXPECT_EQ(viewer.DisplayedSize(), QSize(200, 50));
+    viewer.resize(100, 100);
+    EXPECT_EQ(viewer.DisplayedSize(), QSize(100, 25));
+    EXPECT_TRUE(Near(At(viewer, 25, 50), kLeft));
+    EXPECT_TRUE(Near(At(viewer, 75, 50), kRight));
+}
+
+TEST(ImagingDisplay, OriginalSizeScrollsAndZoomStepsBy125)
+{
+    Fixtures files;
+    CImageViewer viewer;
+    viewer.resize(200, 100);
+    viewer.show();
+    viewer.SetImageFile(files.WriteImage("big.png", "PNG", QSize(400, 400)));
+    viewer.SetDisplayMode(5);
+    EXPECT_EQ(viewer.DisplayedSize(), QSize(400, 400));
+    EXPECT_GT(Horizontal(viewer)->maximum(), 0);
+    EXPECT_TRUE(Near(At(viewer, 10, 50), kLeft));  // unscaled top-left corner first
+
+    Horizontal(viewer)->setValue(Horizontal(viewer)->maximum());
+    EXPECT_TRUE(Near(At(viewer, 150, 50), kRight));  // scrolled to the right half
+
+    viewer.ZoomIn();
+    EXPECT_EQ(viewer.DisplayedSize(), QSize(500, 500));
+    viewer.ZoomOut();
+    viewer.ZoomOut();
+    EXPECT_EQ(viewer.DisplayedSize(), QSize(320, 320));
+    viewer.SetDisplayMode(5);  // "Original" drops the zoom
+    EXPECT_EQ(viewer.DisplayedSize(), QSize(400, 400));
+
+    // Zoom persists across pages of the same document and applies on top of fitting.
+    viewer.SetDisplayMode(9);
+    viewer.ZoomIn();
+    EXPECT_EQ(viewer.DisplayedSize(), QSize(125, 125));
+    viewer.SetImageFile(files.WriteImage("next.png", "PNG", QSize(400, 400)));
+    EXPECT_EQ(viewer.DisplayedSize(), QSize(125, 125));
+
+    // Zooming is bounded: far more steps than allowed neither overflow nor collapse.
+    for (int i = 0; i < 100; ++i)
+        viewer.ZoomIn();
+    EXPECT_LE(viewer.DisplayedSize().width(), 32'767);
+    for (int i = 0; i < 200; ++i)
+        viewer.ZoomOut();
+    EXPECT_GE(viewer.DisplayedSize().width(), 1);
+}
+
+TEST(ImagingDisplay, ClickAndDoubleClickSignals)
+{
+    Fixtures files;
+    CImageViewer viewer;
+    viewer.resize(200, 100);
+    viewer.show();
+    viewer.SetImageFile(files.WriteImage("p.png", "PNG", QSize(40, 40)));
+    QSignalSpy clicks(&viewer, &CImageViewer::Click);
+    QSignalSpy doubles(&viewer, &CImageViewer::DblClick);
+
+    // On the picture (a child widget) and on the empty margin beside it.
+    QWidget* picture = viewer.childAt(100, 50);
+    ASSERT_NE(picture, nullptr);
+    QTest::mouseClick(picture, Qt::LeftButton, {}, picture->mapFrom(&viewer, QPoint(100, 50)));
+    EXPECT_EQ(clicks.count(), 1);
+    QTest::mouseClick(&viewer, Qt::RightButton, {}, QPoint(10, 10));
+    EXPECT_EQ(clicks.count(), 1);
+
+    QTest::mouseDClick(picture, Qt::LeftButton, {}, picture->mapFrom(&viewer, QPoint(100, 50)));
+    EXPECT_EQ(doubles.count(), 1);
+
+    // An empty control reports clicks as well: the host decides what they mean.
+    viewer.SetImageFile("");
+    QTest::mouseDClick(&viewer, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(doubles.count(), 2);
+}
+
+TEST(ImagingExif, NamesAndValuesAsExiv2PrintsThem)
+{
+    Fixtures files;
+    const QString jpeg = files.WriteJpegWithExif("camera.jpg", {{"Exif.Image.Make", "Brivane Test"},
+                                                                {"Exif.Image.Orientation", "1"},
+                                                                {"Exif.Photo.ExposureTime", "1/60"},
+                                                                {"Exif.Photo.FNumber", "56/10"},
+                                                                {"Exif.Photo.ISOSpeedRatings", "200"}});
+    CImageViewer viewer;
+    viewer.SetImageFile(jpeg);
+    ASSERT_TRUE(viewer.HasImage());
+
+    std::map<QString, QString> entries;
+    const short n = viewer.ExifCount();
+    for (short i = 0; i < n; ++i) {
+        EXPECT_FALSE(viewer.ExifName(i).contains('.')) << "group must be left out";
+        entries[viewer.ExifName(i)] = viewer.ExifValue(i);
+    }
+    EXPECT_EQ(entries["Make"], "Brivane Test");
+    EXPECT_EQ(entries["Orientation"], "top, left");
+    EXPECT_EQ(entries["ExposureTime"], "1/60 s");
+    EXPECT_EQ(entries["FNumber"], "F5.6");
+    EXPECT_EQ(entries["ISOSpeedRatings"], "200");
+    EXPECT_GE(n, 5);
+    EXPECT_EQ(static_cast<std::size_t>(n), entries.size());
+    EXPECT_EQ(viewer.ExifName(n), "");
+    EXPECT_EQ(viewer.ExifValue(-1), "");
+
+    // The list belongs to the loaded file: another page of it keeps it, another file replaces it.
+    EXPECT_EQ(viewer.LoadPage(jpeg, 1), 1);
+    EXPECT_EQ(viewer.ExifCount(), n);
+    viewer.SetImageFile(files.WriteImage("plain.png", "PNG", QSize(8, 8)));
+    EXPECT_TRUE(viewer.HasImage());
+    EXPECT_EQ(viewer.ExifCount(), 0);
+    viewer.SetImageFile(files.WriteImage("plain.bmp", "BMP", QSize(8, 8)));  // a format exiv2 cannot read
+    EXPECT_TRUE(viewer.HasImage());
+    EXPECT_EQ(viewer.ExifCount(), 0);
+}
