@@ -92,6 +92,15 @@ private slots:
         QCOMPARE(Names(list).first(), QStringLiteral("single.gif"));
         list.AddFiles({});
         QCOMPARE(list.GetItemCount(), 7);
+
+        // A large selection is taken whole (far beyond what a fixed name buffer would hold).
+        QStringList many;
+        for (int i = 0; i < 500; ++i)
+            many << QStringLiteral("/a/rather/long/folder/name/for/this/test/picture_%1.jpg").arg(i, 4, 10, QLatin1Char('0'));
+        CFileListCtrl large;
+        large.AddFiles(many);
+        QCOMPARE(large.GetItemCount(), 500);
+        QCOMPARE(large.GetItemText(499, FileListModel::kName), QStringLiteral("picture_0499.jpg"));
     }
 
     void sizesAsListed()

@@ -6,7 +6,6 @@
 #include "res/ResourceIds.h"
 
 #include <QFontInfo>
-#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -55,41 +54,10 @@ private slots:
         QVERIFY(ok->isDefault());
         QCOMPARE(ok->geometry(), units.ToPixels(DialogRect{178, 7, 50, 14}));
 
-        QStringList texts;
-        bool iconShown = false;
-        for (const auto& c : controls.All()) {
-            if (auto* label = qobject_cast<QLabel*>(c.widget)) {
-                texts << label->text();
-                if (!label->pixmap().isNull()) {
-                    iconShown = true;
-                    QCOMPARE(label->size(), QSize(32, 32));
-                }
-            }
-        }
-        QVERIFY(texts.contains(QStringLiteral("Brivane Version 2.0")));
-        QVERIFY(iconShown);
-
         dialog.show();
         ok->click();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
-    }
-
-    void customRowsGoThroughTheFactory()
-    {
-        QDialog dialog;
-        QList<int> asked;
-        const DialogControls controls = BuildDialog(dialog, res::MainLayout(), [&](const ControlSpec& spec, QWidget* parent) -> QWidget* {
-            asked << spec.id;
-            return spec.id == res::IDC_PREVIEW ? new QWidget(parent) : nullptr;
-        });
-        QCOMPARE(asked, (QList<int>{res::IDC_FILE_LIST, res::IDC_PREVIEW, res::IDC_WORKER}));
-        QVERIFY(controls.Get(res::IDC_FILE_LIST) == nullptr);
-        QWidget* preview = controls.Get(res::IDC_PREVIEW);
-        QVERIFY(preview != nullptr);
-        QCOMPARE(preview->parentWidget(), &dialog);
-        QCOMPARE(preview->geometry(), controls.Units().ToPixels(DialogRect{508, 7, 156, 115}));
-        QVERIFY(controls.Get(kNoId) == nullptr);
     }
 
     void comboKeepsItsClosedHeightAndListsTheDropExtent()
