@@ -1,8 +1,6 @@
 #include "ModuleBuilder.h"
 
-#include <algorithm>
 #include <array>
-#include <stdexcept>
 
 namespace corvane::test {
 
@@ -13,46 +11,41 @@ namespace {
 constexpr std::array<std::string_view, 10> kEanWidths{"3211", "2221", "2122", "1411", "1132",
                                                       "1231", "1114", "1312", "1213", "3112"};
 
-std::string_view EanWidths(char digit)
+std::u16string EanLeftHalf(std::string_view digits, std::string_view parity)
 {
-    if (digit < '0' || digit > '9') {
-        throw std::invalid_argument("EAN digit");
+    std::u16string modules;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        std::string widths(kEanWidths.at(static_cast<std::size_t>(digits[i] - '0')));
+        if (parity[i] == '1') {
+            widths.assign(widths.rbegin(), widths.rend());
+        }
+        modules += Elements(widths, false);
     }
-    return kEanWidths[static_cast<std::size_t>(digit - '0')];
+    return modules;
 }
 
 }  // namespace
 
-std::u16string Runs(std::string_view widths, bool firstIsBar)
+std::u16string Elements(std::string_view widths, bool firstIsBar)
 {
     std::u16string modules;
     bool bar = firstIsBar;
     for (const char w : widths) {
-        modules.append(static_cast<std::size_t>(w - '0'), bar ? u'1' : u'0');
+        const std::size_t count = w == 'n' ? 1 : w == 'w' ? 2 : static_cast<std::size_t>(w - '0');
+        modules.append(count, bar ? u'1' : u'0');
         bar = !bar;
     }
     return modules;
 }
 
-std::u16string WideNarrow(std::string_view letters, bool firstIsBar)
-{
-    std::string widths;
-    for (const char c : letters) {
-        widths += (c == 'w') ? '2' : '1';
-    }
-    return Runs(widths, firstIsBar);
-}
-
 std::u16string Characters(std::initializer_list<std::string_view> patterns, char gap)
 {
-    std::u16string modules;
+    std::string letters;
     for (const std::string_view pattern : patterns) {
-        if (!modules.empty()) {
-            modules += WideNarrow(std::string(1, gap), false);
-        }
-        modules += WideNarrow(pattern);
+        letters += letters.empty() ? "" : std::string(1, gap);
+        letters += pattern;
     }
-    return modules;
+    return Elements(letters);
 }
 
 std::u16string Interleaved25(std::initializer_list<std::pair<std::string_view, std::string_view>> pairs)
@@ -60,98 +53,59 @@ std::u16string Interleaved25(std::initializer_list<std::pair<std::string_view, s
     std::string letters = "nnnn";
     for (const auto& [bars, spaces] : pairs) {
         for (std::size_t i = 0; i < bars.size(); ++i) {
-            letters += bars[i];
-            letters += spaces[i];
+            letters += {bars[i], spaces[i]};
         }
     }
-    letters += "wnn";
-    return WideNarrow(letters);
+    return Elements(letters + "wnn");
 }
 
 std::u16string Industrial25(std::string_view dataBars, char dataSpace)
 {
-    std::u16string modules = WideNarrow("wnwnn");
+    std::string letters = "wnwnn";
     for (const char bar : dataBars) {
-        modules += WideNarrow(std::string(1, dataSpace), false);
-        modules += WideNarrow(std::string(1, bar));
+        letters += {dataSpace, bar};
     }
-    modules += WideNarrow(std::string(1, dataSpace), false);
-    modules += WideNarrow("wnnnw");
-    return modules;
-}
-
-std::u16string EanLeft(char digit, char parity)
-{
-    if (parity == 'A' || parity == '0') {
-        return Runs(EanWidths(digit), false);
-    }
-    std::string widths(EanWidths(digit));
-    std::reverse(widths.begin(), widths.end());
-    return Runs(widths, false);
-}
-
-std::u16string EanRight(char digit)
-{
-    return Runs(EanWidths(digit), true);
+    return Elements(letters + dataSpace + "wnnnw");
 }
 
 std::u16string EanSymbol(std::string_view leftDigits, std::string_view parity, std::string_view rightDigits)
 {
-    std::u16string modules = u"101";
-    for (std::size_t i = 0; i < leftDigits.size(); ++i) {
-        modules += EanLeft(leftDigits[i], parity[i]);
-    }
-    modules += u"01010";
+    std::u16string right;
     for (const char digit : rightDigits) {
-        modules += EanRight(digit);
+        right += Elements(kEanWidths.at(static_cast<std::size_t>(digit - '0')));
     }
-    return modules + u"101";
+    return u"101" + EanLeftHalf(leftDigits, parity) + u"01010" + right + u"101";
 }
 
 std::u16string UpcESymbol(std::string_view digits, std::string_view parity)
 {
-    std::u16string modules = u"101";
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        modules += EanLeft(digits[i], parity[i]);
-    }
-    return modules + u"010101";
+    return u"101" + EanLeftHalf(digits, parity) + u"010101";
 }
 
 std::u16string Code128(std::initializer_list<std::string_view> symbols)
 {
     std::u16string modules;
     for (const std::string_view symbol : symbols) {
-        modules += Runs(symbol);
+        modules += Elements(symbol);
     }
-    return modules + Runs("2331112");
+    return modules + Elements("2331112");
 }
 
 std::u16string ToTwoWidth(std::u16string_view modules)
 {
     std::u16string result;
-    std::size_t i = 0;
-    while (i < modules.size()) {
-        std::size_t j = i;
+    for (std::size_t i = 0, j = 0; i < modules.size(); i = j) {
         while (j < modules.size() && modules[j] == modules[i]) {
             ++j;
         }
         result.append(j - i == 1 ? 1 : 2, modules[i]);
-        i = j;
     }
     return result;
 }
 
 std::u16string WidenAt(std::u16string_view modules, std::size_t pos)
 {
-    std::u16string result(modules.substr(0, pos + 1));
-    result += modules.substr(pos);
-    return result;
-}
-
-std::u16string Reversed(std::u16string modules)
-{
-    std::reverse(modules.begin(), modules.end());
-    return modules;
+    return std::u16string(modules.substr(0, pos + 1)) + std::u16string(modules.substr(pos));
 }
 
 }  // namespace corvane::test
