@@ -70,8 +70,8 @@ void CMainDlg::OnInitDialog()
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    controls_.emplace(BuildDialog(*this, res::MainLayout(), [this](const ControlSpec& spec, QWidget* parent) {
-        return CreateCustomControl(spec.id, parent);
+    controls_.emplace(BuildDialog(*this, res::MainLayout(), [this](const ControlDef& def, QWidget* parent) {
+        return CreateCustomControl(def.id, parent);
     }));
     exifList_ = controls_->Get<CListBox>(res::IDC_EXIF_LIST);
     formatBox_ = controls_->Get<CComboBox>(res::IDC_OUTPUT_FORMAT);

@@ -9,13 +9,13 @@
 
 namespace {
 
-struct ColumnSpec {
+struct ColumnDef {
     std::string_view heading;
     int width;  // pixels
     QString FileEntry::*text;
 };
 
-constexpr std::array<ColumnSpec, FileListModel::kColumnCount> kColumns{{
+constexpr std::array<ColumnDef, FileListModel::kColumnCount> kColumns{{
     {"List of File to Convert", 177, &FileEntry::name},
     {"Format", 55, &FileEntry::format},
     {"Size(MB)", 80, &FileEntry::size},

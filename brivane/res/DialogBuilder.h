@@ -14,7 +14,7 @@
 class DialogControls {
 public:
     struct Control {
-        const ControlSpec* spec;
+        const ControlDef* def;
         QWidget* widget;
     };
 
@@ -30,13 +30,13 @@ public:
 
 private:
     friend DialogControls BuildDialog(QDialog&, const DialogLayout&,
-                                      const std::function<QWidget*(const ControlSpec&, QWidget*)>&);
+                                      const std::function<QWidget*(const ControlDef&, QWidget*)>&);
     explicit DialogControls(const DialogUnits& units) : units_(units) {}
     DialogUnits units_;
     std::vector<Control> controls_;
 };
 
 // Makes the widget of a ControlKind::Custom row, parented to the dialog; nullptr skips the row.
-using CustomControlFactory = std::function<QWidget*(const ControlSpec& spec, QWidget* parent)>;
+using CustomControlFactory = std::function<QWidget*(const ControlDef& def, QWidget* parent)>;
 
 DialogControls BuildDialog(QDialog& dialog, const DialogLayout& layout, const CustomControlFactory& custom = {});

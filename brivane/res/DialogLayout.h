@@ -31,7 +31,7 @@ enum ControlStyle : unsigned {
     kStyleDefault = 1u << 2,      // default push button (Enter)
 };
 
-struct ControlSpec {
+struct ControlDef {
     int id = kNoId;
     ControlKind kind = ControlKind::Static;
     std::string_view text;
@@ -47,5 +47,5 @@ struct DialogLayout {
     int cx = 0;  // client area, dialog units
     int cy = 0;
     int pointSize = 8;
-    std::span<const ControlSpec> controls;
+    std::span<const ControlDef> controls;
 };

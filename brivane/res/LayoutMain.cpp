@@ -8,7 +8,7 @@ using K = ControlKind;
 
 // Order is creation order, which is also the stacking order: the group box comes before the
 // controls it frames so that they are drawn above it.
-constexpr ControlSpec kControls[] = {
+constexpr ControlDef kControls[] = {
     {IDC_ADD_FILES, K::Button, "Add Files", {7, 7, 68, 30}, IDI_ADD_FILES, 32},
     {IDC_ADD_FOLDER, K::Button, "Add Folder", {81, 7, 68, 30}, IDI_ADD_FOLDER, 32},
     {IDC_REMOVE, K::Button, "Remove", {156, 7, 68, 30}, IDI_REMOVE, 32},
