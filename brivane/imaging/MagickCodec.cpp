@@ -13,6 +13,7 @@ constexpr MagickCore::MagickSizeType kMapLimit = 512 * kMiB;
 constexpr MagickCore::MagickSizeType kDiskLimit = 1024 * kMiB;
 constexpr MagickCore::MagickSizeType kAreaLimit = 128'000'000;  // pixels
 constexpr MagickCore::MagickSizeType kSideLimit = 16'000;       // pixels per side
+constexpr MagickCore::MagickSizeType kFrameLimit = 10'000;      // frames counted in one file
 
 // "PNG:[3]": decode with exactly this coder, frame 3 only.
 std::string FrameSpec(std::string_view coder, int index)
@@ -43,6 +44,7 @@ void EnsureMagickStarted()
         Magick::ResourceLimits::area(kAreaLimit);
         Magick::ResourceLimits::width(kSideLimit);
         Magick::ResourceLimits::height(kSideLimit);
+        Magick::ResourceLimits::listLength(kFrameLimit);
     });
 }
 
