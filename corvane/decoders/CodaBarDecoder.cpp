@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "decoders/PatternLookup.h"
-#include "decoders/Substring.h"
 #include "decoders/WidthPatterns.h"
 
 namespace corvane {
@@ -27,13 +26,8 @@ constexpr std::ptrdiff_t kStep = 8;  // seven elements and the gap, whatever the
 
 std::u16string CCodaBarDecoder::Decode(std::u16string modules)
 {
-    const std::u16string bits = ToElementBits(std::move(modules));
-    const auto length = static_cast<std::ptrdiff_t>(bits.size());
-    std::u16string text;
-    for (std::ptrdiff_t off = kStep; off < length - kStep; off += kStep) {
-        text += LookupPattern(kCodabarTable, Mid(bits, off, kCharacterElements));
-    }
-    return text;
+    return LookupBetweenGuards(kCodabarTable, ToElementBits(std::move(modules)), kStep, kCharacterElements,
+                               LetterCase::Exact);
 }
 
 }  // namespace corvane

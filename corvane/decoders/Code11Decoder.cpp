@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "decoders/PatternLookup.h"
-#include "decoders/Substring.h"
 #include "decoders/WidthPatterns.h"
 
 namespace corvane {
@@ -25,13 +24,8 @@ constexpr std::ptrdiff_t kStep = 6;  // five elements and the gap
 
 std::u16string CCode11Decoder::Decode(std::u16string modules) const
 {
-    const std::u16string bits = ToElementBits(std::move(modules));
-    const auto length = static_cast<std::ptrdiff_t>(bits.size());
-    std::u16string text;
-    for (std::ptrdiff_t off = kStep; off < length - kStep; off += kStep) {
-        text += LookupPattern(kCode11Table, Mid(bits, off, kCharacterElements));
-    }
-    return text;
+    return LookupBetweenGuards(kCode11Table, ToElementBits(std::move(modules)), kStep, kCharacterElements,
+                               LetterCase::Exact);
 }
 
 }  // namespace corvane

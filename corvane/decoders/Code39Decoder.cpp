@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "decoders/PatternLookup.h"
-#include "decoders/Substring.h"
 #include "decoders/WidthPatterns.h"
 
 namespace corvane {
@@ -33,14 +32,8 @@ constexpr std::ptrdiff_t kStep = 10;  // nine elements and the inter-character g
 
 std::u16string CCode39Decoder::Decode(std::u16string modules) const
 {
-    const std::u16string letters = ToWideNarrow(std::move(modules));
-    const auto length = static_cast<std::ptrdiff_t>(letters.size());
-    std::u16string text;
-    // Skips the start character and never reads the stop character or the gaps.
-    for (std::ptrdiff_t off = kStep; off < length - kStep; off += kStep) {
-        text += LookupLetters(kCode39Table, Mid(letters, off, kCharacterLetters));
-    }
-    return text;
+    return LookupBetweenGuards(kCode39Table, ToWideNarrow(std::move(modules)), kStep, kCharacterLetters,
+                               LetterCase::Folded);
 }
 
 }  // namespace corvane

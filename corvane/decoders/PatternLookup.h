@@ -19,4 +19,12 @@ std::u16string_view LookupPattern(std::span<const PatternRow> table, std::u16str
 // Letter tables are written in lower case; bar ("W"/"N") and space ("w"/"n") letters compare alike.
 std::u16string_view LookupLetters(std::span<const PatternRow> table, std::u16string slice);
 
+enum class LetterCase { Exact, Folded };
+
+// Reads the characters between a start and a stop character, each character taking `step`
+// places of the converted text (its `width` elements and the gap after it): the slices at
+// step, 2 step, ... while the offset is below length - step. Start, stop and gaps are never read.
+std::u16string LookupBetweenGuards(std::span<const PatternRow> table, std::u16string_view converted,
+                                   std::ptrdiff_t step, std::ptrdiff_t width, LetterCase letterCase);
+
 }  // namespace corvane
