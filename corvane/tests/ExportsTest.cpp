@@ -7,6 +7,8 @@
 #include <zint.h>
 
 #include <climits>
+#include <cstdint>
+#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -159,6 +161,54 @@ TEST(Exports, ConcurrentCallersDoNotCorruptTheList)
     for (auto& th : threads)
         th.join();
     EXPECT_EQ(wrong, std::vector<int>(4, 0));
+}
+
+}  // namespace
+}  // namespace corvane
+
+namespace corvane {
+namespace {
+
+// Random pages, formats, strides and areas, valid or not: every call must return a count the
+// getters agree with, flag exactly the areas outside the page, and (under the sanitizers) read
+// nothing outside the caller's buffer.
+TEST(ExportsRobustness, RandomBitmapsAndAreas)
+{
+    std::mt19937 rng(20261209);
+    const int formats[] = {CorvanePixelFormat24bppRGB, CorvanePixelFormat32bppRGB,
+                           CorvanePixelFormat32bppARGB, CorvanePixelFormat8bppGray};
+    const int bytes[] = {3, 4, 4, 1};
+    for (int round = 0; round < 150; ++round) {
+        const int w = 1 + static_cast<int>(rng() % 300);
+        const int h = 1 + static_cast<int>(rng() % 120);
+        const int f = static_cast<int>(rng() % 4);
+        const int stride = w * bytes[f] + static_cast<int>(rng() % 9);
+        // Exactly the caller's rows: the last row ends at the end of its own pixels.
+        std::vector<std::uint8_t> pixels(static_cast<std::size_t>(stride) * (h - 1) + w * bytes[f]);
+        for (auto& p : pixels)
+            p = rng() % 3 == 0 ? 0 : 255;  // bar-like noise
+        CorvaneBitmap bmp{w, h, stride, formats[f], pixels.data(), CorvaneOk};
+
+        const int x = static_cast<int>(rng() % (w + 20)) - 10;
+        const int y = static_cast<int>(rng() % (h + 20)) - 10;
+        const int aw = static_cast<int>(rng() % (w + 20)) - 5;
+        const int ah = static_cast<int>(rng() % (h + 20)) - 5;
+        const bool inside = x >= 0 && y >= 0 && aw > 0 && ah > 0 && x + aw <= w && y + ah <= h;
+        const int scanLines = static_cast<int>(rng() % 200) - 10;
+        const int rotations = static_cast<int>(rng() % 7) - 1;
+
+        const int n = ReadImage(&bmp, x, y, ah, aw, scanLines, rotations);
+        ASSERT_GE(n, 0);
+        EXPECT_EQ(bmp.lastStatus, inside ? CorvaneOk : CorvaneInvalidParameter) << round;
+        if (!inside) {
+            EXPECT_EQ(n, 0);
+        }
+        for (int i = 0; i < n; ++i) {
+            EXPECT_NE(std::u16string(GetBarCodeType(i)), u"");
+            EXPECT_GE(GetBarCodeScore(i), 60);
+        }
+        EXPECT_EQ(std::u16string(GetBarCodeType(n)), u"");
+    }
 }
 
 }  // namespace
