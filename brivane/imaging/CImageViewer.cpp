@@ -130,8 +130,12 @@ void CImageViewer::Open(const QString& path, int page)
     imageFile_ = path;
     doc_.reset();  // release the old page before decoding the next
     pixels_ = QImage();
-    if (!path.isEmpty() && page >= 1)
-        doc_ = engine_->Load(path, page);
+    QString error;
+    if (!path.isEmpty())
+        doc_ = page >= 1 ? engine_->Load(path, page, &error) : nullptr;
+    if (!path.isEmpty() && !doc_ && error.isEmpty())
+        error = QStringLiteral("no such page");
+    SetLastError(error);
     UpdateLayout();
 }
 

@@ -1,8 +1,10 @@
 #pragma once
-// The imaging control: loads an image file through its engine, shows it, and reports its EXIF.
-// Operation names follow the control's automation interface (see OperationTable.h).
+// The imaging control: loads an image file through its engine, shows it, reports its EXIF, and
+// converts and saves it (ImagingControlBase). Operation names follow the control's automation
+// interface (see OperationTable.h).
 
 #include "imaging/ImageEngine.h"
+#include "imaging/ImagingControlBase.h"
 
 #include <QString>
 #include <QWidget>
@@ -13,7 +15,7 @@
 class QScrollArea;
 class CImageCanvas;
 
-class CImageViewer : public QWidget {
+class CImageViewer : public QWidget, public ImagingControlBase {
     Q_OBJECT
 public:
     explicit CImageViewer(QWidget* parent = nullptr);
@@ -22,9 +24,10 @@ public:
     ~CImageViewer() override;
 
     // Put loads the file and shows its first page; "" empties the control. A file that cannot
-    // be read leaves the control empty. Get returns the path last put (or given to LoadPage).
-    void SetImageFile(const QString& path);
-    QString GetImageFile() const;
+    // be read leaves the control empty, with the reason in LastError(). Get returns the path last
+    // put (or given to LoadPage).
+    void SetImageFile(const QString& path) override;
+    QString GetImageFile() const override;
 
     // 9 = scaled to fit the control (aspect ratio kept, centred); 5 and every other value =
     // original size (centred, scroll bars when larger). Setting a mode drops any zoom steps.
@@ -62,6 +65,7 @@ signals:
     void DblClick();
 
 protected:
+    LoadedImage* SaveSource() const override { return doc_.get(); }
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -60,6 +61,8 @@ constexpr std::array<Extension, 6> kExtensions{{
     {"wbm", "WBMP"},
 }};
 
+constexpr std::array<std::string_view, 3> kRawExtensions{"cr2", "nef", "crw"};
+
 constexpr qsizetype kPdfHeaderWindow = 1024;  // readers accept junk before "%PDF-"
 
 bool StartsWith(const QByteArray& head, std::string_view bytes)
@@ -90,6 +93,12 @@ bool IsPnm(const QByteArray& head)
 
 SourceFormat SniffFormat(const QByteArray& head, const QString& path)
 {
+    // Camera raw files look like TIFF (or nothing known) and hold a thumbnail ImageMagick would
+    // show instead of the picture, so their extension decides first.
+    const QByteArray ext = QFileInfo(path).suffix().toLower().toLatin1();
+    const std::string_view extension(ext.constData(), static_cast<std::size_t>(ext.size()));
+    if (std::find(kRawExtensions.begin(), kRawExtensions.end(), extension) != kRawExtensions.end())
+        return {SourceFormat::Decoder::Raw, {}};
     for (const Signature& s : kSignatures) {
         if (StartsWith(head, s.bytes))
             return {SourceFormat::Decoder::Magick, s.coder};
@@ -98,9 +107,8 @@ SourceFormat SniffFormat(const QByteArray& head, const QString& path)
         return {SourceFormat::Decoder::Magick, "PNM"};
     if (head.left(kPdfHeaderWindow).contains("%PDF-"))
         return {SourceFormat::Decoder::Pdf, {}};
-    const QByteArray ext = QFileInfo(path).suffix().toLower().toLatin1();
     for (const Extension& e : kExtensions) {
-        if (std::string_view(ext.constData(), static_cast<std::size_t>(ext.size())) == e.ext)
+        if (extension == e.ext)
             return {SourceFormat::Decoder::Magick, e.coder};
     }
     for (const Signature& s : kWeakSignatures) {

@@ -9,7 +9,7 @@
 #include <string_view>
 
 struct SourceFormat {
-    enum class Decoder { None, Magick, Pdf };
+    enum class Decoder { None, Magick, Pdf, Raw };
     Decoder decoder = Decoder::None;
     std::string_view coder;  // ImageMagick coder name when decoder is Magick
 };

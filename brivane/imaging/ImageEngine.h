@@ -1,11 +1,16 @@
 #pragma once
-// The engine behind CImageViewer: reads image files into documents and reports their metadata.
-// Saving and depth conversion extend LoadedImage and IImageEngine; the viewer only needs pixels.
+// The engine behind the imaging control: reads image files into documents, reports their
+// metadata, and encodes a loaded page into any output format.
+
+#include "imaging/EncoderSettings.h"
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 // One EXIF entry: the tag's name without its group ("ExposureTime") and its value as exiv2
@@ -16,6 +21,14 @@ struct ExifEntry {
     bool operator==(const ExifEntry&) const = default;
 };
 
+// One save of a loaded page.
+struct SaveRequest {
+    std::string_view format;  // lower-case output format name ("png")
+    const EncoderSettings& settings;
+    std::optional<QRect> region;  // only this part of the page (image pixels); cut first
+    std::optional<QSize> size;    // scaled to exactly this size
+};
+
 // One decoded page of an image file.
 class LoadedImage {
 public:
@@ -23,13 +36,17 @@ public:
     virtual QSize Size() const = 0;
     // The page's pixels for display (never null for a loaded page).
     virtual QImage ToQImage() const = 0;
+    // The depth later saves convert the page to; the page shown is not changed.
+    virtual void ConvertDepth(ColorDepth depth) = 0;
+    virtual EncodeResult Encode(const SaveRequest& request) const = 0;
 };
 
 class IImageEngine {
 public:
     virtual ~IImageEngine() = default;
-    // Page `page` (from 1) of `path`, or nullptr when the file or that page cannot be read.
-    virtual std::unique_ptr<LoadedImage> Load(const QString& path, int page) = 0;
+    // Page `page` (from 1) of `path`, or nullptr when the file or that page cannot be read; then
+    // `error`, when given, says why.
+    virtual std::unique_ptr<LoadedImage> Load(const QString& path, int page, QString* error = nullptr) = 0;
     // Pages (PDF pages, TIFF directories, frames) of `path`; 0 when it cannot be read.
     virtual int PageCount(const QString& path) = 0;
     // EXIF entries of `path` in file order; empty when it has none or cannot be read.

@@ -33,6 +33,17 @@ struct ImageListDeleter {
 
 }  // namespace
 
+QString DescribeMagickError(const std::exception& error)
+{
+    QString text = QString::fromLocal8Bit(error.what());
+    // "ImageMagick: width or height exceeds limit `x' @ error/cache.c/..." -> keep the reason.
+    if (const qsizetype at = text.indexOf(QStringLiteral(" @ ")); at > 0)
+        text.truncate(at);
+    if (text.startsWith(QStringLiteral("ImageMagick: ")))
+        text.remove(0, 13);
+    return text;
+}
+
 void EnsureMagickStarted()
 {
     static std::once_flag once;
@@ -48,21 +59,29 @@ void EnsureMagickStarted()
     });
 }
 
-std::optional<Magick::Image> ReadMagickFrame(const QByteArray& data, std::string_view coder, int index)
+std::optional<Magick::Image> ReadMagickFrame(const QByteArray& data, std::string_view coder, int index,
+                                             QString* error)
 {
     EnsureMagickStarted();
-    if (data.isEmpty() || index < 0)
+    const auto fail = [error](const QString& reason) {
+        if (error)
+            *error = reason;
         return std::nullopt;
+    };
+    if (data.isEmpty())
+        return fail(QStringLiteral("the file is empty"));
+    if (index < 0)
+        return fail(QStringLiteral("no such page"));
     try {
         Magick::Image image;
         image.quiet(true);  // a recoverable flaw (say, a truncated scan) still shows what was read
         image.fileName(FrameSpec(coder, index));
         image.read(Magick::Blob(data.constData(), static_cast<size_t>(data.size())));
         if (image.columns() == 0 || image.rows() == 0)
-            return std::nullopt;  // quiet() turns "no image" into an empty result
+            return fail(QStringLiteral("no image data"));  // quiet() turns "no image" into an empty result
         return image;
-    } catch (const std::exception&) {
-        return std::nullopt;
+    } catch (const std::exception& e) {
+        return fail(DescribeMagickError(e));
     }
 }
 

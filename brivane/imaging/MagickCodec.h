@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QString>
 
 #include <optional>
 #include <string_view>
@@ -14,8 +15,13 @@
 // enormous dimensions (a decompression bomb) fails on its own instead of exhausting the machine.
 void EnsureMagickStarted();
 
-// Frame `index` (from 0) of `data`, decoded by `coder`; nullopt when it cannot be read.
-std::optional<Magick::Image> ReadMagickFrame(const QByteArray& data, std::string_view coder, int index);
+// What a Magick++ exception says, without the library's source location.
+QString DescribeMagickError(const std::exception& error);
+
+// Frame `index` (from 0) of `data`, decoded by `coder`; nullopt when it cannot be read, with the
+// reason in `error` when given.
+std::optional<Magick::Image> ReadMagickFrame(const QByteArray& data, std::string_view coder, int index,
+                                             QString* error = nullptr);
 
 // Number of frames (TIFF directories, GIF frames, ...) of `data`; 0 when it cannot be read.
 int CountMagickFrames(const QByteArray& data, std::string_view coder);

@@ -1,6 +1,7 @@
 #pragma once
 // The engine's document: one page at full depth in a Magick::Image, whatever decoded it, so that
 // every later operation on a loaded image (conversion, saving) has one representation to work on.
+// A depth conversion is remembered and applied to the copy each save encodes.
 
 #include "imaging/ImageEngine.h"
 
@@ -12,10 +13,13 @@ public:
 
     QSize Size() const override;
     QImage ToQImage() const override;
+    void ConvertDepth(ColorDepth depth) override { depth_ = depth; }
+    EncodeResult Encode(const SaveRequest& request) const override;
 
     Magick::Image& Image() { return image_; }
     const Magick::Image& Image() const { return image_; }
 
 private:
     Magick::Image image_;
+    ColorDepth depth_ = ColorDepth::Keep;
 };

@@ -1,0 +1,20 @@
+#pragma once
+// Turns one page into the bytes of an output file: the format table, every encoder setting and
+// the depth asked by ConvertTo...Bpp. Nothing here touches the file system.
+
+#include "imaging/EncoderSettings.h"
+
+#include <Magick++.h>
+
+#include <QByteArray>
+#include <QString>
+
+#include <span>
+#include <string_view>
+
+// The fifteen output formats by their lower-case names ("bmp", "jpc", ...).
+std::span<const std::string_view> OutputFormatNames();
+
+// Encodes `image` (taken by value: the encoders change their copy) as `format`.
+EncodeResult EncodeImage(Magick::Image image, std::string_view format, const EncoderSettings& settings,
+                         ColorDepth depth);

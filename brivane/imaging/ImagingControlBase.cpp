@@ -1,0 +1,90 @@
+#include "imaging/ImagingControlBase.h"
+
+#include "imaging/ImageEncoder.h"
+
+#include <QSaveFile>
+
+
+namespace {
+
+// The control's sizes were 16-bit values; larger ones are refused rather than wrapped.
+constexpr int kMaxSide = 32767;
+
+}  // namespace
+
+void ImagingControlBase::Convert(ColorDepth depth)
+{
+    if (LoadedImage* doc = SaveSource())
+        doc->ConvertDepth(depth);
+}
+
+void ImagingControlBase::SetPdfPasswords(const QString& owner, const QString& user)
+{
+    settings_.pdfSecurity.owner = owner;
+    settings_.pdfSecurity.user = user;
+}
+
+void ImagingControlBase::SetPdf40BitPermissions(bool print, bool edit, bool extract, bool annotate)
+{
+    settings_.pdfSecurity.kind = PdfSecurity::Kind::Rc4Bits40;
+    settings_.pdfSecurity.allow = {print, edit, extract, annotate};
+}
+
+void ImagingControlBase::SetPdf128BitPermissions(bool print, bool highPrint, bool edit, bool extract, bool annotate,
+                                                 bool fillForms, bool extractText, bool assemble)
+{
+    settings_.pdfSecurity.kind = PdfSecurity::Kind::Rc4Bits128;
+    settings_.pdfSecurity.allow = {print, highPrint, edit, extract, annotate, fillForms, extractText, assemble};
+}
+
+short ImagingControlBase::SaveImage(const QString& base, const QString& format)
+{
+    return Save(base, format, std::nullopt, std::nullopt);
+}
+
+short ImagingControlBase::SaveResized(const QString& base, const QString& format, int width, int height)
+{
+    if (width < 1 || width > kMaxSide || height < 1 || height > kMaxSide)
+        return Fail(QStringLiteral("resize to %1 x %2: width and height must be 1 to %3").arg(width).arg(height).arg(kMaxSide));
+    return Save(base, format, std::nullopt, QSize(width, height));
+}
+
+short ImagingControlBase::SaveRegion(const QString& base, const QString& format, const QRect& region)
+{
+    const LoadedImage* doc = SaveSource();
+    const QRect inside = doc ? region.intersected(QRect(QPoint(0, 0), doc->Size())) : QRect();
+    if (inside.isEmpty())
+        return Fail(QStringLiteral("no selection"));
+    return Save(base, format, inside, std::nullopt);
+}
+
+short ImagingControlBase::Fail(const QString& error)
+{
+    lastError_ = error;
+    return 0;
+}
+
+short ImagingControlBase::Save(const QString& base, const QString& format, std::optional<QRect> region,
+                               std::optional<QSize> size)
+{
+    // Permissions are given for one save; the next PDF is unencrypted unless they are given again.
+    EncoderSettings settings = settings_;
+    settings_.pdfSecurity.kind = PdfSecurity::Kind::None;
+    const LoadedImage* doc = SaveSource();
+    if (!doc)
+        return Fail(QStringLiteral("no image is loaded"));
+    const QByteArray name = format.toLatin1();
+    const std::string_view formatName(name.constData(), static_cast<std::size_t>(name.size()));
+    const EncodeResult encoded = doc->Encode({formatName, settings, region, size});
+    if (!encoded.Ok())
+        return Fail(encoded.error);
+
+    // Written beside the target and renamed over it, so a failed save never leaves half a file
+    // or destroys the one that was there.
+    const QString path = base + QLatin1Char('.') + format;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(encoded.bytes) != encoded.bytes.size() || !file.commit())
+        return Fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+    lastError_.clear();
+    return 1;
+}
