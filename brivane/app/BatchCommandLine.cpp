@@ -1,0 +1,104 @@
+#include "app/BatchCommandLine.h"
+
+#include "app/OutputFormats.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// The list's spelling of `typed`, compared without case; "" when it names no output format.
+QString FindFormatEntry(const QString& typed)
+{
+    for (std::string_view format : kOutputFormats) {
+        const QString entry = QString::fromLatin1(format.data(), static_cast<qsizetype>(format.size()));
+        if (entry.compare(typed, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return {};
+}
+
+BatchArgumentsResult Refuse(const QString& error) { return {std::nullopt, error}; }
+
+}  // namespace
+
+QString BatchUsage()
+{
+    QStringList formats;
+    for (std::string_view format : kOutputFormats)
+        formats << QString::fromLatin1(format.data(), static_cast<qsizetype>(format.size())).toLower();
+    return QStringLiteral(
+               "Usage: brivane-batch --format FMT [--output DIR] [--profile FILE] [--yes] FILE...\n"
+               "Converts each FILE into format FMT with the encoder settings of the profile.\n"
+               "\n"
+               "  --format FMT    one of: %1\n"
+               "  --output DIR    folder for the converted files (default: the current folder)\n"
+               "  --profile FILE  settings file (default: the one Brivane uses)\n"
+               "  --yes           replace existing files when the profile asks before overwriting\n"
+               "\n"
+               "Prints \"ok OUTPUT\", \"skipped OUTPUT: exists\" or \"failed FILE: REASON\" per file.\n"
+               "Exit status: 0 all converted, 1 some failed, 2 bad arguments.\n")
+        .arg(formats.join(QStringLiteral(", ")));
+}
+
+BatchArgumentsResult ParseBatchArguments(const QStringList& args)
+{
+    BatchArguments parsed;
+    QString format;
+    QString output;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
+            parsed.files << arg;
+            continue;
+        }
+        if (arg == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg == QLatin1String("--yes")) {
+            parsed.overwrite = true;
+            continue;
+        }
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            parsed.help = true;
+            continue;
+        }
+        // Options with a value: "--name VALUE" or "--name=VALUE".
+        const qsizetype equals = arg.indexOf(QLatin1Char('='));
+        const QString name = equals < 0 ? arg : arg.left(equals);
+        QString* target = name == QLatin1String("--format")    ? &format
+                          : name == QLatin1String("--output")  ? &output
+                          : name == QLatin1String("--profile") ? &parsed.profilePath
+                                                               : nullptr;
+        if (target == nullptr)
+            return Refuse(QStringLiteral("unknown option %1").arg(arg));
+        if (equals >= 0) {
+            *target = arg.mid(equals + 1);
+        } else {
+            if (i + 1 >= args.size())
+                return Refuse(QStringLiteral("%1 needs a value").arg(name));
+            *target = args[++i];
+        }
+        if (target->isEmpty())
+            return Refuse(QStringLiteral("%1 needs a value").arg(name));
+    }
+    if (parsed.help)
+        return {parsed, {}};
+
+    if (format.isEmpty())
+        return Refuse(QStringLiteral("--format is required"));
+    parsed.formatEntry = FindFormatEntry(format);
+    if (parsed.formatEntry.isEmpty())
+        return Refuse(QStringLiteral("unknown format %1").arg(format));
+    if (parsed.files.isEmpty())
+        return Refuse(QStringLiteral("no files to convert"));
+    if (!parsed.profilePath.isEmpty() && !QFileInfo(parsed.profilePath).isFile())
+        return Refuse(QStringLiteral("no profile at %1").arg(parsed.profilePath));
+
+    parsed.outputFolder = QDir(output.isEmpty() ? QDir::currentPath() : output).absolutePath();
+    for (QString& file : parsed.files)
+        file = QFileInfo(file).absoluteFilePath();
+    return {parsed, {}};
+}

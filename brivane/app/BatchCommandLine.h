@@ -1,0 +1,26 @@
+#pragma once
+// The arguments of brivane-batch: --format FMT [--output DIR] [--profile FILE] [--yes] FILE...
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct BatchArguments {
+    QString formatEntry;  // the output format list's spelling ("JPG"), whatever case was typed
+    QString outputFolder;  // absolute; the current directory when not given
+    QString profilePath;   // "" for the profile Brivane itself uses
+    bool overwrite = false;  // answer Yes to every overwrite question
+    bool help = false;
+    QStringList files;  // absolute paths, in the order given
+};
+
+struct BatchArgumentsResult {
+    std::optional<BatchArguments> arguments;
+    QString error;  // why the arguments were refused; "" when accepted
+};
+
+// `args` without the program name.
+BatchArgumentsResult ParseBatchArguments(const QStringList& args);
+
+QString BatchUsage();

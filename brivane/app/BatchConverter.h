@@ -1,0 +1,83 @@
+#pragma once
+// The conversion of a whole file list into one output format, free of any window: the main
+// window drives it with message boxes and a progress dialog, brivane-batch from a terminal.
+
+#include "app/FileEntry.h"
+#include "profile/ConversionProfile.h"
+
+#include <QString>
+
+#include <vector>
+
+class IImagingControl;
+
+// What became of one file of the batch.
+struct BatchFileResult {
+    enum class Outcome { Saved, Declined, Failed };
+    QString source;  // full path of the source file
+    QString output;  // output path with its extension
+    Outcome outcome = Outcome::Failed;
+    QString reason;  // why it failed; "" otherwise
+};
+
+struct BatchSummary {
+    int count = 0;  // files in the list
+    std::vector<BatchFileResult> files;  // one per file handled, in list order
+    bool cancelled = false;  // stopped before the end of the list
+
+    int Failures() const;
+};
+
+// The end-of-batch messages, so that a window can pick an icon for each.
+enum class BatchMessage { NoFiles, Completed, Failures };
+
+// What the batch asks of whoever runs it. Every call happens on the caller's thread.
+class IBatchObserver {
+public:
+    virtual ~IBatchObserver() = default;
+    // Before file `index` (from 0) of `count`; returning false ends the batch before this file,
+    // as if the list ended there.
+    virtual bool BeginFile(int index, int count, const QString& name) = 0;
+    // Asked before replacing an existing output file; true replaces it.
+    virtual bool ConfirmOverwrite(const QString& question) = 0;
+    virtual void EndFile(const BatchFileResult& result) = 0;
+    virtual void ShowMessage(BatchMessage kind, const QString& text) = 0;
+    virtual void OpenFolder(const QString& folder) = 0;
+};
+
+// Output base path (without extension) of `sourceName` (a file name without folder): folder,
+// "/", prefix, the name without its last dot and what follows, suffix. A folder that already
+// ends with "/" gets no second one.
+QString OutputBase(const QString& folder, const QString& prefix, const QString& sourceName,
+                   const QString& suffix);
+
+// "Are you sure overwrite <path> ?"
+QString OverwriteQuestion(const QString& outputPath);
+
+// How many files failed, and up to kListedFailures of them with their reasons.
+inline constexpr int kListedFailures = 20;
+QString FailureMessage(const BatchSummary& summary);
+
+// Hands the profile's settings for `format` (lower case) to the control, in the order the
+// control expects them; formats without settings get nothing.
+void HandOverSettings(const QString& format, const ConversionProfile& profile, IImagingControl& control);
+
+class BatchConverter {
+public:
+    // `formatEntry` is an entry of the output format list ("JPG"); the lower-cased entry is the
+    // format handed to the control and the extension of the output files.
+    BatchConverter(IImagingControl& control, const ConversionProfile& profile, QString outputFolder,
+                   const QString& formatEntry);
+
+    // Converts every file in list order; ends with one message, the folder opened when the
+    // profile asks for it, and the control emptied. An empty list only shows its message.
+    BatchSummary Run(const std::vector<FileEntry>& files, IBatchObserver& observer);
+
+private:
+    BatchFileResult ConvertOne(const FileEntry& file, IBatchObserver& observer);
+
+    IImagingControl& control_;
+    const ConversionProfile& profile_;
+    QString folder_;
+    QString format_;
+};
