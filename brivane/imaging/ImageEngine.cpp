@@ -39,11 +39,11 @@ QByteArray ReadWholeFile(const QString& path, QString* error = nullptr)
     return data;
 }
 
-std::unique_ptr<LoadedImage> MakeDocument(std::optional<Magick::Image> image)
+std::unique_ptr<LoadedImage> MakeDocument(std::optional<Magick::Image> image, QString damage = {})
 {
     if (!image)
         return nullptr;
-    return std::make_unique<MagickDocument>(std::move(*image));
+    return std::make_unique<MagickDocument>(std::move(*image), std::move(damage));
 }
 
 class DefaultImageEngine final : public IImageEngine {
@@ -87,8 +87,11 @@ private:
             return nullptr;
         const SourceFormat format = SniffFormat(data, path);
         switch (format.decoder) {
-        case SourceFormat::Decoder::Magick:
-            return MakeDocument(ReadMagickFrame(data, format.coder, page - 1, &error));
+        case SourceFormat::Decoder::Magick: {
+            QString damage;
+            auto image = ReadMagickFrame(data, format.coder, page - 1, &error, &damage);
+            return MakeDocument(std::move(image), damage);
+        }
         case SourceFormat::Decoder::Raw:
             if (page != 1) {
                 error = QStringLiteral("no such page");

@@ -36,6 +36,8 @@ public:
     virtual QSize Size() const = 0;
     // The page's pixels for display (never null for a loaded page).
     virtual QImage ToQImage() const = 0;
+    // What is wrong with a page that could only be decoded in part; "" for a whole one.
+    virtual QString Damage() const = 0;
     // The depth later saves convert the page to; the page shown is not changed.
     virtual void ConvertDepth(ColorDepth depth) = 0;
     virtual EncodeResult Encode(const SaveRequest& request) const = 0;

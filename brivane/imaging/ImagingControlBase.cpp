@@ -73,6 +73,9 @@ short ImagingControlBase::Save(const QString& base, const QString& format, std::
     const LoadedImage* doc = SaveSource();
     if (!doc)
         return Fail(QStringLiteral("no image is loaded"));
+    // A partly decoded source would be written as if whole; refuse rather than report success.
+    if (const QString damage = doc->Damage(); !damage.isEmpty())
+        return Fail(QStringLiteral("the source file is damaged (%1)").arg(damage));
     const QByteArray name = format.toLatin1();
     const std::string_view formatName(name.constData(), static_cast<std::size_t>(name.size()));
     const EncodeResult encoded = doc->Encode({formatName, settings, region, size});

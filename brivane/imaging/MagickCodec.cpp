@@ -1,5 +1,8 @@
 #include "imaging/MagickCodec.h"
 
+#include <QBuffer>
+#include <QImageReader>
+
 #include <memory>
 #include <mutex>
 #include <string>
@@ -31,16 +34,35 @@ struct ImageListDeleter {
     void operator()(MagickCore::Image* p) const { MagickCore::DestroyImageList(p); }
 };
 
+// Refuses a file whose header declares more pixels than the limits allow, with a reason that
+// names the size: ImageMagick itself only reports that no image was loaded. Qt's readers know
+// the headers of the common formats without decoding anything.
+QString CheckDimensions(const QByteArray& data)
+{
+    QBuffer buffer;
+    buffer.setData(data);
+    const QSize size = QImageReader(&buffer).size();
+    if (!size.isValid())
+        return {};
+    const auto w = static_cast<MagickCore::MagickSizeType>(size.width());
+    const auto h = static_cast<MagickCore::MagickSizeType>(size.height());
+    if (w > kSideLimit || h > kSideLimit || w * h > kAreaLimit)
+        return QStringLiteral("%1 x %2 pixels exceeds the limit of %3 pixels a side and %4 megapixels")
+            .arg(w).arg(h).arg(kSideLimit).arg(kAreaLimit / 1'000'000);
+    return {};
+}
+
 }  // namespace
 
 QString DescribeMagickError(const std::exception& error)
 {
     QString text = QString::fromLocal8Bit(error.what());
-    // "ImageMagick: width or height exceeds limit `x' @ error/cache.c/..." -> keep the reason.
+    // "client: width or height exceeds limit `x' @ error/cache.c/..." -> keep the reason.
     if (const qsizetype at = text.indexOf(QStringLiteral(" @ ")); at > 0)
         text.truncate(at);
-    if (text.startsWith(QStringLiteral("ImageMagick: ")))
-        text.remove(0, 13);
+    const QString client = QString::fromLocal8Bit(MagickCore::GetClientName()) + QStringLiteral(": ");
+    if (text.startsWith(client))
+        text.remove(0, client.size());
     return text;
 }
 
@@ -60,7 +82,7 @@ void EnsureMagickStarted()
 }
 
 std::optional<Magick::Image> ReadMagickFrame(const QByteArray& data, std::string_view coder, int index,
-                                             QString* error)
+                                             QString* error, QString* damage)
 {
     EnsureMagickStarted();
     const auto fail = [error](const QString& reason) {
@@ -72,13 +94,25 @@ std::optional<Magick::Image> ReadMagickFrame(const QByteArray& data, std::string
         return fail(QStringLiteral("the file is empty"));
     if (index < 0)
         return fail(QStringLiteral("no such page"));
+    Magick::Image image;
     try {
-        Magick::Image image;
-        image.quiet(true);  // a recoverable flaw (say, a truncated scan) still shows what was read
         image.fileName(FrameSpec(coder, index));
-        image.read(Magick::Blob(data.constData(), static_cast<size_t>(data.size())));
+        if (QString tooLarge = CheckDimensions(data); !tooLarge.isEmpty())
+            return fail(tooLarge);
+        QString warning;
+        try {
+            image.read(Magick::Blob(data.constData(), static_cast<size_t>(data.size())));
+        } catch (const Magick::WarningCorruptImage& e) {
+            // What could be decoded is in `image`: enough to show, not to convert as if whole.
+            warning = DescribeMagickError(e);
+            if (damage)
+                *damage = warning;
+        } catch (const Magick::Warning& e) {
+            // Usually a harmless remark (an unknown tag, say) on a complete image.
+            warning = DescribeMagickError(e);
+        }
         if (image.columns() == 0 || image.rows() == 0)
-            return fail(QStringLiteral("no image data"));  // quiet() turns "no image" into an empty result
+            return fail(warning.isEmpty() ? QStringLiteral("no image data") : warning);
         return image;
     } catch (const std::exception& e) {
         return fail(DescribeMagickError(e));

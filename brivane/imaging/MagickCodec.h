@@ -19,9 +19,10 @@ void EnsureMagickStarted();
 QString DescribeMagickError(const std::exception& error);
 
 // Frame `index` (from 0) of `data`, decoded by `coder`; nullopt when it cannot be read, with the
-// reason in `error` when given.
+// reason in `error` when given. A damaged file (a truncated JPEG, say) gives what could be
+// decoded, and says what is wrong in `damage`.
 std::optional<Magick::Image> ReadMagickFrame(const QByteArray& data, std::string_view coder, int index,
-                                             QString* error = nullptr);
+                                             QString* error = nullptr, QString* damage = nullptr);
 
 // Number of frames (TIFF directories, GIF frames, ...) of `data`; 0 when it cannot be read.
 int CountMagickFrames(const QByteArray& data, std::string_view coder);

@@ -9,10 +9,14 @@
 
 class MagickDocument final : public LoadedImage {
 public:
-    explicit MagickDocument(Magick::Image image) : image_(std::move(image)) {}
+    explicit MagickDocument(Magick::Image image, QString damage = {})
+        : image_(std::move(image)), damage_(std::move(damage))
+    {
+    }
 
     QSize Size() const override;
     QImage ToQImage() const override;
+    QString Damage() const override { return damage_; }
     void ConvertDepth(ColorDepth depth) override { depth_ = depth; }
     EncodeResult Encode(const SaveRequest& request) const override;
 
@@ -21,5 +25,6 @@ public:
 
 private:
     Magick::Image image_;
+    QString damage_;
     ColorDepth depth_ = ColorDepth::Keep;
 };

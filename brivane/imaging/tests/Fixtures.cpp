@@ -4,7 +4,9 @@
 #include <exiv2/exiv2.hpp>
 #include <zlib.h>
 
+#include <QColorSpace>
 #include <QFile>
+#include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -144,6 +146,46 @@ QString Fixtures::WriteJpegWithExif(const QString& name, const std::vector<std::
         exif[key] = value;
     image->setExifData(exif);
     image->writeMetadata();
+    return path;
+}
+
+QString Fixtures::WritePhoto(const QString& name, QSize size)
+{
+    const QString path = Path(name);
+    QImage pixels(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            pixels.setPixel(x, y, qRgb(255 * x / size.width(), 255 * y / size.height(), (x * y) % 256));
+    Magick::Image image;
+    const QImage rgb = pixels.convertToFormat(QImage::Format_RGB888);
+    std::vector<unsigned char> packed;
+    for (int y = 0; y < rgb.height(); ++y)
+        packed.insert(packed.end(), rgb.constScanLine(y), rgb.constScanLine(y) + 3 * rgb.width());
+    image.read(static_cast<size_t>(size.width()), static_cast<size_t>(size.height()), "RGB", Magick::CharPixel, packed.data());
+    const QByteArray icc = QColorSpace(QColorSpace::SRgb).iccProfile();
+    image.profile("ICC", Magick::Blob(icc.constData(), static_cast<size_t>(icc.size())));
+    image.quality(95);
+    image.write("JPEG:" + path.toStdString());
+
+    Exiv2::Image::AutoPtr file = Exiv2::ImageFactory::open(path.toStdString());
+    file->readMetadata();
+    Exiv2::ExifData exif;
+    exif["Exif.Image.Make"] = "Brivane Test Camera";
+    exif["Exif.Photo.FNumber"] = Exiv2::URational(28, 10);
+    file->setExifData(exif);
+    file->writeMetadata();
+    return path;
+}
+
+QString Fixtures::WriteTransparentPng(const QString& name, QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = size.width() / 2; x < size.width(); ++x)
+            image.setPixel(x, y, qRgba(0, 0, 255, 255));
+    const QString path = Path(name);
+    EXPECT_TRUE(image.save(path, "PNG"));
     return path;
 }
 

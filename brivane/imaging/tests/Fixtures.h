@@ -31,6 +31,11 @@ public:
     QString WriteWmf(const QString& name, QSize size);
     // A JPEG carrying the given EXIF keys ("Exif.Image.Make") and values, written with exiv2.
     QString WriteJpegWithExif(const QString& name, const std::vector<std::pair<std::string, std::string>>& tags);
+    // A photo-like JPEG (smooth gradients, thousands of colours) carrying an sRGB ICC profile
+    // and EXIF with the camera make "Brivane Test Camera".
+    QString WritePhoto(const QString& name, QSize size);
+    // A PNG whose left half is fully transparent and right half opaque blue.
+    QString WriteTransparentPng(const QString& name, QSize size);
     // A valid, tiny PNG that declares `size` pixels of 1-bit grey: a decompression bomb.
     QString WritePngBomb(const QString& name, QSize size);
     QString WriteBytes(const QString& name, const QByteArray& bytes);
