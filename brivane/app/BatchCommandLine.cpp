@@ -98,6 +98,8 @@ BatchArgumentsResult ParseBatchArguments(const QStringList& args)
         return Refuse(QStringLiteral("no profile at %1").arg(parsed.profilePath));
 
     parsed.outputFolder = QDir(output.isEmpty() ? QDir::currentPath() : output).absolutePath();
+    if (!QFileInfo(parsed.outputFolder).isDir())
+        return Refuse(QStringLiteral("no folder at %1").arg(parsed.outputFolder));
     for (QString& file : parsed.files)
         file = QFileInfo(file).absoluteFilePath();
     return {parsed, {}};

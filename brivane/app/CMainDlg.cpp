@@ -1,5 +1,7 @@
 #include "app/CMainDlg.h"
 
+#include "app/BatchConverter.h"
+#include "app/BatchProgressDialog.h"
 #include "app/CAboutDlg.h"
 #include "app/CFileListCtrl.h"
 #include "app/ImageExtensions.h"
@@ -12,12 +14,14 @@
 #include "res/Strings.h"
 
 #include <QAction>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace {
 
@@ -33,6 +37,11 @@ QString ChooseFolderInDialog(QWidget* owner)
     return QFileDialog::getExistingDirectory(owner, QString(), QString(), QFileDialog::ShowDirsOnly);
 }
 
+void OpenFolderInDesktop(const QString& folder)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+}
+
 QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
@@ -44,7 +53,8 @@ CMainDlg::CMainDlg(std::filesystem::path profilePath, QWidget* parent)
       profilePath_(std::move(profilePath)),
       appIcon_(LoadResIcon(res::IDI_APP)),
       chooseFiles_(ChooseFilesInDialog),
-      chooseFolder_(ChooseFolderInDialog)
+      chooseFolder_(ChooseFolderInDialog),
+      openFolder_(OpenFolderInDesktop)
 {
     OnInitDialog();
 }
@@ -108,6 +118,7 @@ void CMainDlg::OnInitDialog()
     connect(button(res::IDC_ADD_FOLDER), &QPushButton::clicked, this, &CMainDlg::OnAddFolder);
     connect(button(res::IDC_REMOVE), &QPushButton::clicked, this, &CMainDlg::OnRemove);
     connect(button(res::IDC_REMOVE_ALL), &QPushButton::clicked, this, &CMainDlg::OnRemoveAll);
+    connect(button(res::IDC_CONVERT), &QPushButton::clicked, this, &CMainDlg::OnConvertNow);
     connect(fileList_, &CFileListCtrl::ItemSelected, this, &CMainDlg::OnListItemChanged);
     connect(preview_, &CImageViewer::DblClick, this, &CMainDlg::OnPreviewDblClick);
 
@@ -148,6 +159,18 @@ void CMainDlg::OnAbout()
 {
     CAboutDlg about(this);
     about.exec();
+}
+
+void CMainDlg::OnConvertNow()
+{
+    // A copy of the rows: nothing the user does while the batch runs can change what it converts.
+    std::vector<FileEntry> files;
+    for (int row = 0; row < fileList_->GetItemCount(); ++row) {
+        if (const FileEntry* entry = fileList_->GetEntry(row))
+            files.push_back(*entry);
+    }
+    BatchProgressDialog progress(this, openFolder_);
+    BatchConverter(*worker_, profile_, outputFolder_->text(), formatBox_->currentText()).Run(files, progress);
 }
 
 void CMainDlg::OnListItemChanged(int row)

@@ -35,6 +35,9 @@ public:
     using FolderChooser = std::function<QString(QWidget* owner)>;
     void SetFileChooser(FileChooser chooser) { chooseFiles_ = std::move(chooser); }
     void SetFolderChooser(FolderChooser chooser) { chooseFolder_ = std::move(chooser); }
+    // Opens a folder in the desktop's file manager at the end of a batch; replaceable for tests.
+    using FolderOpener = std::function<void(const QString& folder)>;
+    void SetFolderOpener(FolderOpener opener) { openFolder_ = std::move(opener); }
 
     const ConversionProfile& Profile() const { return profile_; }
     const DialogControls& Controls() const { return *controls_; }
@@ -55,6 +58,8 @@ public:
     void OnRemove();
     void OnRemoveAll();
     void OnAbout();
+    // Converts every row into the chosen format (Convert Now).
+    void OnConvertNow();
     // Shows `row` in the preview and lists its EXIF tags, unless that file is shown already.
     void OnListItemChanged(int row);
     void OnPreviewDblClick();
@@ -83,4 +88,5 @@ private:
     QAction* aboutAction_ = nullptr;
     FileChooser chooseFiles_;
     FolderChooser chooseFolder_;
+    FolderOpener openFolder_;
 };

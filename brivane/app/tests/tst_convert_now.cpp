@@ -1,0 +1,139 @@
+// Convert Now in the main window: the message boxes a user sees, the progress dialog, and the
+// folder opened at the end.
+#include "app/BatchProgressDialog.h"
+#include "app/CFileListCtrl.h"
+#include "app/CMainDlg.h"
+#include "imaging/CImageViewer.h"
+#include "res/ListControls.h"
+#include "res/ResourceIds.h"
+#include "TestSupport.h"
+
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Answers every message box that appears while it lives, from a script, and records its text.
+class MessageBoxScript {
+public:
+    explicit MessageBoxScript(std::function<QMessageBox::StandardButton(const QString&)> answer)
+        : answer_(std::move(answer))
+    {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+        timer_.start();
+    }
+    QStringList texts;
+
+private:
+    void Poll()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (box == nullptr || !box->isVisible() || handled_.contains(box))
+                continue;
+            handled_ << box;
+            texts << box->text();
+            if (QAbstractButton* b = box->button(answer_(box->text())))
+                b->click();
+            else
+                box->reject();
+        }
+    }
+    std::function<QMessageBox::StandardButton(const QString&)> answer_;
+    QTimer timer_;
+    QList<QPointer<QMessageBox>> handled_;
+};
+
+struct Window {
+    explicit Window(const ConversionProfile& profile)
+    {
+        SaveProfile(profile, ini.filePath("mysetting.ini").toStdString());
+        dialog = std::make_unique<CMainDlg>(ini.filePath("mysetting.ini").toStdString());
+        dialog->SetFolderOpener([this](const QString& folder) { opened << folder; });
+        dialog->OutputFolderEdit()->setText(out.path());
+    }
+    void Convert(const QString& format)
+    {
+        dialog->FormatBox()->setCurrentIndex(dialog->FormatBox()->findText(format));
+        dialog->Controls().Get<QPushButton>(res::IDC_CONVERT)->click();
+    }
+    QTemporaryDir ini, out;
+    std::unique_ptr<CMainDlg> dialog;
+    QStringList opened;
+};
+
+}  // namespace
+
+class ConvertNowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyListAsksForImages();
+    void sameFileTwiceAsksOnceForTheSecond();
+    void failuresEndWithTheirList();
+    void progressNamesTheFileAndCancelStops();
+};
+
+void ConvertNowTest::emptyListAsksForImages()
+{
+    ConversionProfile p;
+    p.OpenFolder = 1;
+    Window w(p);
+    MessageBoxScript script([](const QString&) { return QMessageBox::Ok; });
+    w.Convert("PNG");
+    QCOMPARE(script.texts, QStringList{"Please add image first"});
+    QVERIFY(w.opened.isEmpty());
+}
+
+void ConvertNowTest::sameFileTwiceAsksOnceForTheSecond()
+{
+    QTemporaryDir in;
+    const QString a = test::MakeImage(in.filePath("a.png"));
+    ConversionProfile p;
+    p.OverWrite = 1;
+    p.OpenFolder = 1;
+    p.Prefix = "x_";
+    Window w(p);
+    w.dialog->FileList()->AddFile(a, 0);
+    w.dialog->FileList()->AddFile(a, 1);
+    QCOMPARE(w.dialog->FileList()->GetItemCount(), 2);
+    MessageBoxScript script([](const QString&) { return QMessageBox::No; });
+    w.Convert("GIF");
+    const QString out = QDir(w.out.path()).filePath("x_a.gif");
+    QCOMPARE(script.texts, (QStringList{"Are you sure overwrite " + out + " ?", "Save Completed"}));
+    QVERIFY(QFile::exists(out));
+    QCOMPARE(w.opened, QStringList{w.out.path()});
+    QCOMPARE(w.dialog->Worker()->GetImageFile(), QString());
+}
+
+void ConvertNowTest::failuresEndWithTheirList()
+{
+    QTemporaryDir in;
+    const QString bad = test::MakeFile(QDir(in.path()), "bad.png", 100);
+    const QString good = test::MakeImage(in.filePath("good.png"));
+    Window w(ConversionProfile{});
+    w.dialog->FileList()->AddFile(bad, 0);
+    w.dialog->FileList()->AddFile(good, 1);
+    MessageBoxScript script([](const QString&) { return QMessageBox::Ok; });
+    w.Convert("JPG");
+    QCOMPARE(script.texts.size(), 1);
+    QVERIFY2(script.texts[0].startsWith("1 of 2 files failed:\n" + bad + ": "), qPrintable(script.texts[0]));
+    QVERIFY(QFile::exists(QDir(w.out.path()).filePath("good.jpg")));
+    QVERIFY(w.opened.isEmpty());  // OpenFolder is off
+}
+
+void ConvertNowTest::progressNamesTheFileAndCancelStops()
+{
+    QWidget owner;
+    BatchProgressDialog progress(&owner, {});
+    QVERIFY(progress.BeginFile(2, 20, "name.png"));
+    QCOMPARE(progress.Progress()->labelText(), QStringLiteral("Converting 3 of 20: name.png"));
+    progress.EndFile({});
+    progress.Progress()->cancel();
+    QVERIFY(!progress.BeginFile(3, 20, "next.png"));
+    QCOMPARE(QApplication::overrideCursor(), nullptr);  // no wait cursor left behind
+}
+
+QTEST_MAIN(ConvertNowTest)
+#include "tst_convert_now.moc"
