@@ -45,32 +45,32 @@ std::pair<double, double> PageSize(const Magick::Image& image)
 
 std::string Number(double v) { return QString::number(v, 'f', 3).toStdString(); }
 
-QPDFObjectHandle ImageStream(QPDF& pdf, Magick::Image& image, bool grey, bool withAlpha)
+// An 8-bit image XObject holding `samples` (one or three a pixel).
+QPDFObjectHandle ImageXObject(QPDF& pdf, std::string samples, size_t w, size_t h, const char* colorSpace)
 {
-    const auto w = image.columns(), h = image.rows();
-    std::string pixels(w * h * (grey ? 1 : 3), '\0');
-    image.write(0, 0, w, h, grey ? "I" : "RGB", Magick::CharPixel, pixels.data());
     // Left uncompressed here: the writer deflates every stream that has no filter.
-    QPDFObjectHandle stream = QPDFObjectHandle::newStream(&pdf, pixels);
+    QPDFObjectHandle stream = QPDFObjectHandle::newStream(&pdf, std::move(samples));
     QPDFObjectHandle dict = stream.getDict();
     dict.replaceKey("/Type", Name("/XObject"));
     dict.replaceKey("/Subtype", Name("/Image"));
     dict.replaceKey("/Width", QPDFObjectHandle::newInteger(static_cast<long long>(w)));
     dict.replaceKey("/Height", QPDFObjectHandle::newInteger(static_cast<long long>(h)));
-    dict.replaceKey("/ColorSpace", Name(grey ? "/DeviceGray" : "/DeviceRGB"));
+    dict.replaceKey("/ColorSpace", Name(colorSpace));
     dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
+    return stream;
+}
+
+// The image, with its alpha channel as a soft mask when it has one.
+QPDFObjectHandle ImageStream(QPDF& pdf, Magick::Image& image, bool grey, bool withAlpha)
+{
+    const auto w = image.columns(), h = image.rows();
+    std::string pixels(w * h * (grey ? 1 : 3), '\0');
+    image.write(0, 0, w, h, grey ? "I" : "RGB", Magick::CharPixel, pixels.data());
+    QPDFObjectHandle stream = ImageXObject(pdf, std::move(pixels), w, h, grey ? "/DeviceGray" : "/DeviceRGB");
     if (withAlpha) {
         std::string alpha(w * h, '\0');
         image.write(0, 0, w, h, "A", Magick::CharPixel, alpha.data());
-        QPDFObjectHandle mask = QPDFObjectHandle::newStream(&pdf, alpha);
-        QPDFObjectHandle maskDict = mask.getDict();
-        maskDict.replaceKey("/Type", Name("/XObject"));
-        maskDict.replaceKey("/Subtype", Name("/Image"));
-        maskDict.replaceKey("/Width", QPDFObjectHandle::newInteger(static_cast<long long>(w)));
-        maskDict.replaceKey("/Height", QPDFObjectHandle::newInteger(static_cast<long long>(h)));
-        maskDict.replaceKey("/ColorSpace", Name("/DeviceGray"));
-        maskDict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
-        dict.replaceKey("/SMask", mask);
+        stream.getDict().replaceKey("/SMask", ImageXObject(pdf, std::move(alpha), w, h, "/DeviceGray"));
     }
     return stream;
 }
