@@ -72,7 +72,7 @@ protected:
         const QImage& pixels = viewer_.Pixels();
         if (pixels.isNull())
             return;
-        const QRect target(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
+        const QRect target = viewer_.ShownRect();
         QPainter painter(this);
         if (shown.width() < pixels.width() || shown.height() < pixels.height()) {
             // Reduce once with area averaging; painting with a scaled transform would alias.
@@ -82,6 +82,16 @@ protected:
         } else {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
             painter.drawImage(target, pixels);
+        }
+        if (const QRect sel = viewer_.Selection(); !sel.isEmpty()) {
+            const double sx = double(shown.width()) / pixels.width(), sy = double(shown.height()) / pixels.height();
+            const QRectF onScreen(target.left() + sel.left() * sx, target.top() + sel.top() * sy, sel.width() * sx,
+                                  sel.height() * sy);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+            painter.setPen(QPen(Qt::white, 1));
+            painter.drawRect(onScreen);
+            painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+            painter.drawRect(onScreen);
         }
     }
 
@@ -128,6 +138,8 @@ void CImageViewer::Open(const QString& path, int page)
         pageCount_ = -1;
     }
     imageFile_ = path;
+    selection_ = QRect();
+    dragging_ = false;
     doc_.reset();  // release the old page before decoding the next
     pixels_ = QImage();
     QString error;
@@ -292,10 +304,65 @@ void CImageViewer::resizeEvent(QResizeEvent* event)
     UpdateLayout();
 }
 
+bool CImageViewer::Selecting() const
+{
+    return displayStyle_ == 1 && displayFlag_ && doc_;
+}
+
+QRect CImageViewer::ShownRect() const
+{
+    const QSize shown = DisplayedSize();
+    return {QPoint((canvas_->width() - shown.width()) / 2, (canvas_->height() - shown.height()) / 2), shown};
+}
+
+QPoint CImageViewer::ToImage(const QPoint& global) const
+{
+    const QRect shown = ShownRect();
+    const QSize image = ImageSize();
+    if (shown.isEmpty() || image.isEmpty())
+        return {};
+    const QPoint p = canvas_->mapFromGlobal(global) - shown.topLeft();
+    const auto x = static_cast<int>(std::lround(p.x() * double(image.width()) / shown.width()));
+    const auto y = static_cast<int>(std::lround(p.y() * double(image.height()) / shown.height()));
+    return {std::clamp(x, 0, image.width()), std::clamp(y, 0, image.height())};
+}
+
+void CImageViewer::SetSelection(const QRect& rect)
+{
+    selection_ = rect.normalized().intersected(QRect(QPoint(0, 0), ImageSize()));
+    canvas_->update();
+}
+
+short CImageViewer::SaveSelection(const QString& base, const QString& format)
+{
+    if (selection_.isEmpty()) {
+        SetLastError(QStringLiteral("no selection"));
+        return 0;
+    }
+    return SaveRegion(base, format, selection_);
+}
+
 void CImageViewer::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
         pressed_ = true;
+        if (Selecting()) {
+            dragging_ = true;
+            anchor_ = ToImage(event->globalPosition().toPoint());
+            SetSelection(QRect());
+        }
+    }
+    event->accept();
+}
+
+void CImageViewer::mouseMoveEvent(QMouseEvent* event)
+{
+    if (dragging_) {
+        // Corners are pixel boundaries: the rectangle spans from one to the other.
+        const QPoint here = ToImage(event->globalPosition().toPoint());
+        SetSelection(QRect(QPoint(std::min(anchor_.x(), here.x()), std::min(anchor_.y(), here.y())),
+                           QSize(std::abs(here.x() - anchor_.x()), std::abs(here.y() - anchor_.y()))));
+    }
     event->accept();
 }
 
@@ -303,6 +370,7 @@ void CImageViewer::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && pressed_) {
         pressed_ = false;
+        dragging_ = false;
         if (rect().contains(mapFromGlobal(event->globalPosition().toPoint())))
             emit Click();
     }

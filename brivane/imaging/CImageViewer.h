@@ -53,6 +53,13 @@ public:
     void ZoomIn();
     void ZoomOut();
 
+    // With DisplayStyle 1 and DisplayFlag on, a drag with the left button draws one selection
+    // rectangle, kept in image pixels so that zooming does not move it; a new file clears it.
+    // SaveSelection writes just that part, and returns 0 when there is none.
+    short SaveSelection(const QString& base, const QString& format);
+    QRect Selection() const { return selection_; }
+    void SetSelection(const QRect& rect);
+
     // Introspection for the host and tests.
     bool HasImage() const;
     QSize ImageSize() const;      // size of the loaded page; empty when nothing is loaded
@@ -69,6 +76,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -78,6 +86,9 @@ private:
     void Zoom(int delta);
     const std::vector<ExifEntry>& Exif();
     const QImage& Pixels();
+    bool Selecting() const;
+    QRect ShownRect() const;  // where the page is drawn, in canvas coordinates
+    QPoint ToImage(const QPoint& global) const;
 
     std::unique_ptr<IImageEngine> engine_;
     std::unique_ptr<LoadedImage> doc_;
@@ -93,6 +104,9 @@ private:
     short displayParamB_ = 0;
     int zoomSteps_ = 0;
     bool pressed_ = false;
+    bool dragging_ = false;
+    QPoint anchor_;    // image pixels where the drag began
+    QRect selection_;  // image pixels
     QScrollArea* scroll_ = nullptr;  // owned by this widget
     CImageCanvas* canvas_ = nullptr; // owned by scroll_
 };

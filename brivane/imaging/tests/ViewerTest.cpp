@@ -161,3 +161,63 @@ TEST(ImagingExif, NamesAndValuesAsExiv2PrintsThem)
     EXPECT_TRUE(viewer.HasImage());
     EXPECT_EQ(viewer.ExifCount(), 0);
 }
+
+namespace {
+
+// A left-button drag from `from` to `to` (viewer coordinates), delivered where a user's mouse
+// would: to the widget under the pointer.
+void Drag(CImageViewer& viewer, QPoint from, QPoint to)
+{
+    QWidget* target = viewer.childAt(from);
+    ASSERT_NE(target, nullptr);
+    const auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, QPointF(target->mapFrom(&viewer, at)), QPointF(viewer.mapToGlobal(at)), button, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+}
+
+}  // namespace
+
+TEST(ImagingSelection, DraggedRectangleIsKeptInImagePixelsAndSaved)
+{
+    Fixtures files;
+    CImageViewer viewer;
+    viewer.resize(300, 300);
+    viewer.show();
+    viewer.SetImageFile(files.WriteImage("pic.png", "PNG", QSize(200, 100)));
+    viewer.SetDisplayMode(5);
+    const QString base = files.Path("cut");
+    EXPECT_NE(viewer.SaveSelection(base, "png"), 1);  // nothing drawn yet
+
+    // Without the selection style a drag selects nothing.
+    Drag(viewer, {60, 110}, {100, 140});
+    EXPECT_TRUE(viewer.Selection().isEmpty());
+
+    viewer.SetDisplayStyle(1);
+    viewer.SetDisplayFlag(true);
+    // The page is centred: image pixel (0, 0) is at (50, 100) in the control.
+    Drag(viewer, {60, 110}, {100, 140});
+    EXPECT_EQ(viewer.Selection(), QRect(10, 10, 40, 30));
+    ASSERT_EQ(viewer.SaveSelection(base, "png"), 1) << viewer.LastError().toStdString();
+    EXPECT_EQ(QImage(base + ".png").size(), QSize(40, 30));
+
+    // Zooming does not move it; a drag while zoomed in is measured in image pixels.
+    viewer.ZoomIn();
+    EXPECT_EQ(viewer.Selection(), QRect(10, 10, 40, 30));
+    viewer.SetDisplayMode(5);
+    viewer.ZoomIn();
+    viewer.ZoomIn();  // 1.5625 times: the page is 312 x 156, wider than the control
+    Drag(viewer, {150, 150}, {150 + 50, 150 + 25});  // 50 x 25 screen pixels
+    EXPECT_EQ(viewer.Selection().size(), QSize(32, 16));  // 50 / 1.5625, 25 / 1.5625
+    ASSERT_EQ(viewer.SaveSelection(base, "bmp"), 1);
+    EXPECT_EQ(QImage(base + ".bmp").size(), QSize(32, 16));
+
+    // A new file clears it.
+    viewer.SetImageFile(files.WriteImage("other.png", "PNG", QSize(50, 50)));
+    EXPECT_TRUE(viewer.Selection().isEmpty());
+}
