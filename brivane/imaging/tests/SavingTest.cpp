@@ -321,7 +321,9 @@ TEST_F(ImagingSave, BrokenSourcesFailWithTheirReason)
         QString path;
         QString reason;  // a word the reason must hold
     };
-    const std::array<Broken, 4> broken{{
+    const std::array<Broken, 5> broken{{
+        // A TIFF signature does not hand a camera raw name to the TIFF reader.
+        {files_.WriteBytes(QStringLiteral("camera.cr2"), QByteArray("II*\0", 4) + QByteArray(200, '\0')), QStringLiteral("camera raw")},
         {files_.WriteBytes(QStringLiteral("truncated.jpg"), whole.left(whole.size() * 2 / 3)), QStringLiteral("damaged")},
         {files_.WriteBytes(QStringLiteral("garbage.png"), QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(100, 'x')), QString()},
         {files_.WritePngBomb(QStringLiteral("bomb.png"), QSize(50000, 50000)), QStringLiteral("limit")},
