@@ -4,6 +4,8 @@
 #include "app/BatchProgressDialog.h"
 #include "app/CAboutDlg.h"
 #include "app/CFileListCtrl.h"
+#include "app/CFolderDialog.h"
+#include "app/COptionDlg.h"
 #include "app/ImageExtensions.h"
 #include "app/OutputFormats.h"
 #include "imaging/CImageViewer.h"
@@ -37,6 +39,12 @@ QString ChooseFolderInDialog(QWidget* owner)
     return QFileDialog::getExistingDirectory(owner, QString(), QString(), QFileDialog::ShowDirsOnly);
 }
 
+QString ChooseOutputFolderInDialog(QWidget* owner)
+{
+    CFolderDialog dialog(owner);
+    return dialog.exec() == QDialog::Accepted ? dialog.Result() : QString();
+}
+
 void OpenFolderInDesktop(const QString& folder)
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
@@ -54,6 +62,7 @@ CMainDlg::CMainDlg(std::filesystem::path profilePath, QWidget* parent)
       appIcon_(LoadResIcon(res::IDI_APP)),
       chooseFiles_(ChooseFilesInDialog),
       chooseFolder_(ChooseFolderInDialog),
+      chooseOutputFolder_(ChooseOutputFolderInDialog),
       openFolder_(OpenFolderInDesktop)
 {
     OnInitDialog();
@@ -119,6 +128,8 @@ void CMainDlg::OnInitDialog()
     connect(button(res::IDC_REMOVE), &QPushButton::clicked, this, &CMainDlg::OnRemove);
     connect(button(res::IDC_REMOVE_ALL), &QPushButton::clicked, this, &CMainDlg::OnRemoveAll);
     connect(button(res::IDC_CONVERT), &QPushButton::clicked, this, &CMainDlg::OnConvertNow);
+    connect(button(res::IDC_OPTION), &QPushButton::clicked, this, &CMainDlg::OnOption);
+    connect(button(res::IDC_BROWSE), &QPushButton::clicked, this, &CMainDlg::OnBrowse);
     connect(fileList_, &CFileListCtrl::ItemSelected, this, &CMainDlg::OnListItemChanged);
     connect(preview_, &CImageViewer::DblClick, this, &CMainDlg::OnPreviewDblClick);
 
@@ -159,6 +170,27 @@ void CMainDlg::OnAbout()
 {
     CAboutDlg about(this);
     about.exec();
+}
+
+void CMainDlg::OnOption()
+{
+    COptionDlg option(this);
+    option.m_prefix = ToQString(profile_.Prefix);
+    option.m_suffix = ToQString(profile_.Suffix);
+    option.m_overWrite = profile_.OverWrite != 0;
+    option.m_openFolder = profile_.OpenFolder != 0;
+    if (option.exec() != QDialog::Accepted)
+        return;
+    profile_.Prefix = option.m_prefix.toStdString();
+    profile_.Suffix = option.m_suffix.toStdString();
+    profile_.OverWrite = option.m_overWrite ? 1 : 0;
+    profile_.OpenFolder = option.m_openFolder ? 1 : 0;
+}
+
+void CMainDlg::OnBrowse()
+{
+    if (const QString folder = chooseOutputFolder_(this); !folder.isEmpty())
+        outputFolder_->setText(folder);
 }
 
 void CMainDlg::OnConvertNow()

@@ -35,6 +35,8 @@ public:
     using FolderChooser = std::function<QString(QWidget* owner)>;
     void SetFileChooser(FileChooser chooser) { chooseFiles_ = std::move(chooser); }
     void SetFolderChooser(FolderChooser chooser) { chooseFolder_ = std::move(chooser); }
+    // Picks the output folder (button 1004); "" when cancelled. Replaceable for tests.
+    void SetOutputFolderChooser(FolderChooser chooser) { chooseOutputFolder_ = std::move(chooser); }
     // Opens a folder in the desktop's file manager at the end of a batch; replaceable for tests.
     using FolderOpener = std::function<void(const QString& folder)>;
     void SetFolderOpener(FolderOpener opener) { openFolder_ = std::move(opener); }
@@ -58,6 +60,10 @@ public:
     void OnRemove();
     void OnRemoveAll();
     void OnAbout();
+    // The Option dialog: prefix, suffix, overwrite question, opening the output folder.
+    void OnOption();
+    // The output folder chooser; its folder goes into the output folder box.
+    void OnBrowse();
     // Converts every row into the chosen format (Convert Now).
     void OnConvertNow();
     // Shows `row` in the preview and lists its EXIF tags, unless that file is shown already.
@@ -88,5 +94,6 @@ private:
     QAction* aboutAction_ = nullptr;
     FileChooser chooseFiles_;
     FolderChooser chooseFolder_;
+    FolderChooser chooseOutputFolder_;
     FolderOpener openFolder_;
 };

@@ -7,5 +7,6 @@ namespace res {
 
 const DialogLayout& AboutLayout();  // layout 100, "About Brivane"
 const DialogLayout& MainLayout();   // layout 102, the main window
+const DialogLayout& OptionLayout(); // layout 147, "Option"
 
 }  // namespace res

@@ -6,6 +6,7 @@ namespace res {
 // Dialog layouts.
 inline constexpr int IDD_ABOUTBOX = 100;
 inline constexpr int IDD_MAIN = 102;
+inline constexpr int IDD_OPTION = 147;
 
 // Strings.
 inline constexpr int IDS_ABOUTBOX = 101;
@@ -45,6 +46,12 @@ inline constexpr int IDC_PREVIEW = 1013;
 inline constexpr int IDC_OUTPUT_FORMAT = 1022;
 inline constexpr int IDC_WORKER = 1023;
 inline constexpr int IDC_EXIF_LIST = 1058;
+
+// Controls of the Option dialog.
+inline constexpr int IDC_PROMPT_OVERWRITE = 1029;
+inline constexpr int IDC_OPEN_FOLDER = 1030;
+inline constexpr int IDC_PREFIX = 1035;
+inline constexpr int IDC_SUFFIX = 1036;
 
 // Standard dialog buttons.
 inline constexpr int IDOK = 1;
