@@ -6,6 +6,7 @@ namespace res {
 // Dialog layouts.
 inline constexpr int IDD_ABOUTBOX = 100;
 inline constexpr int IDD_MAIN = 102;
+inline constexpr int IDD_VIEWER = 131;
 inline constexpr int IDD_OPTION = 147;
 
 // Strings.
@@ -46,6 +47,19 @@ inline constexpr int IDC_PREVIEW = 1013;
 inline constexpr int IDC_OUTPUT_FORMAT = 1022;
 inline constexpr int IDC_WORKER = 1023;
 inline constexpr int IDC_EXIF_LIST = 1058;
+
+// Controls of the viewer.
+inline constexpr int IDC_VIEWER_IMAGE = 1013;
+inline constexpr int IDC_ZOOM_IN = 1014;
+inline constexpr int IDC_ZOOM_OUT = 1015;
+inline constexpr int IDC_PAGE_COUNT = 1016;
+inline constexpr int IDC_PREVIOUS_PAGE = 1017;
+inline constexpr int IDC_NEXT_PAGE = 1018;
+inline constexpr int IDC_CURRENT_PAGE = 1019;
+inline constexpr int IDC_EXPORT_IMAGE = 1020;
+inline constexpr int IDC_CROP_IMAGE = 1021;
+inline constexpr int IDC_VIEWER_FORMAT = 1022;
+inline constexpr int IDC_ORIGINAL = 1023;
 
 // Controls of the Option dialog.
 inline constexpr int IDC_PROMPT_OVERWRITE = 1029;

@@ -1,0 +1,148 @@
+#include "viewer/CViewerDlg.h"
+
+#include "imaging/CImageViewer.h"
+#include "res/Icons.h"
+#include "res/Layouts.h"
+#include "res/ListControls.h"
+#include "res/ResourceIds.h"
+#include "viewer/ViewerFormats.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+
+constexpr short kOriginalSize = 5;
+constexpr long kSelectionStyle = 1;
+
+QString FromView(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+bool CViewerDlg::IsPaged(const QString& path)
+{
+    const QString ext = QFileInfo(path).suffix().toLower();
+    return ext == QLatin1String("pdf") || ext == QLatin1String("tif") || ext == QLatin1String("tiff");
+}
+
+CViewerDlg::CViewerDlg(QString path, QWidget* parent) : QDialog(parent), path_(std::move(path))
+{
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    controls_.emplace(BuildDialog(*this, res::ViewerLayout(), [this](const ControlDef& def, QWidget* parent) -> QWidget* {
+        return def.id == res::IDC_VIEWER_IMAGE ? image_ = new CImageViewer(parent) : nullptr;
+    }));
+    formats_ = controls_->Get<CComboBox>(res::IDC_VIEWER_FORMAT);
+    pageCount_ = controls_->Get<QLabel>(res::IDC_PAGE_COUNT);
+    pageBox_ = controls_->Get<QLineEdit>(res::IDC_CURRENT_PAGE);
+    setWindowTitle(QFileInfo(path_).fileName());  // the caption is free; the name helps
+    setWindowIcon(LoadResIcon(res::IDI_APP));
+
+    const auto button = [this](int id) { return controls_->Get<QPushButton>(id); };
+    connect(button(res::IDC_ZOOM_IN), &QPushButton::clicked, this, &CViewerDlg::OnZoomIn);
+    connect(button(res::IDC_ZOOM_OUT), &QPushButton::clicked, this, &CViewerDlg::OnZoomOut);
+    connect(button(res::IDC_ORIGINAL), &QPushButton::clicked, this, &CViewerDlg::OnOriginal);
+    connect(button(res::IDC_NEXT_PAGE), &QPushButton::clicked, this, &CViewerDlg::OnNextPage);
+    connect(button(res::IDC_PREVIOUS_PAGE), &QPushButton::clicked, this, &CViewerDlg::OnPreviousPage);
+    connect(button(res::IDC_EXPORT_IMAGE), &QPushButton::clicked, this, &CViewerDlg::OnExportImage);
+    connect(button(res::IDC_CROP_IMAGE), &QPushButton::clicked, this, &CViewerDlg::OnCropImage);
+
+    pageBox_->setText(QString::number(currentPage_));
+    for (const ViewerFormat& f : kViewerFormats)
+        formats_->AddString(FromView(f.entry));
+    formats_->setCurrentIndex(0);
+    if (path_.isEmpty())
+        return;
+
+    image_->SetDisplayStyle(kSelectionStyle);
+    paged_ = IsPaged(path_);
+    if (paged_) {
+        image_->LoadPage(path_, 1);
+        pageCount_->setText(QString::number(image_->PageCount()));
+    } else {
+        image_->SetImageFile(path_);
+        pageCount_->setText(QStringLiteral("1"));
+    }
+    button(res::IDC_NEXT_PAGE)->setEnabled(paged_);
+    button(res::IDC_PREVIOUS_PAGE)->setEnabled(paged_);
+    image_->SetDisplayFlag(true);
+    image_->SetDisplayMode(kOriginalSize);
+}
+
+void CViewerDlg::OnZoomIn() { image_->ZoomIn(); }
+void CViewerDlg::OnZoomOut() { image_->ZoomOut(); }
+void CViewerDlg::OnOriginal() { image_->SetDisplayMode(kOriginalSize); }
+
+void CViewerDlg::ShowPage(int page)
+{
+    // The box shows the page in force; whatever was typed there is replaced, never read.
+    currentPage_ = page;
+    pageBox_->setText(QString::number(currentPage_));
+    image_->LoadPage(path_, static_cast<short>(currentPage_));
+}
+
+void CViewerDlg::OnNextPage()
+{
+    if (paged_)
+        ShowPage(std::min(currentPage_ + 1, std::max<int>(1, image_->PageCount())));
+}
+
+void CViewerDlg::OnPreviousPage()
+{
+    if (paged_)
+        ShowPage(std::max(currentPage_ - 1, 1));
+}
+
+QString CViewerDlg::ChooseBase(QString* format)
+{
+    const QString entry = formats_->currentText();
+    const auto row = std::find_if(kViewerFormats.begin(), kViewerFormats.end(),
+                                  [&](const ViewerFormat& f) { return FromView(f.entry) == entry; });
+    if (row == kViewerFormats.end())
+        return {};
+    QFileDialog dialog(nullptr);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);  // the same dialog everywhere, tests included
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(FromView(row->description));
+    dialog.setDefaultSuffix(FromView(row->extension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString chosen = dialog.selectedFiles().first();
+    if (chosen.isEmpty())
+        return {};
+    *format = entry.toLower();
+    // The chosen name without its extension: the last dot of the name and what follows.
+    const QFileInfo info(chosen);
+    const qsizetype dot = info.fileName().lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? chosen : info.dir().filePath(info.fileName().left(dot));
+}
+
+void CViewerDlg::OnExportImage()
+{
+    QString format;
+    const QString base = ChooseBase(&format);
+    if (base.isEmpty())
+        return;
+    if (image_->SaveImage(base, format) == 1)
+        QMessageBox::information(this, QString(), QStringLiteral("Save to ") + base + QLatin1Char('.') + format);
+    else  // a failed export must not pass unnoticed
+        QMessageBox::warning(this, QString(), QStringLiteral("Cannot save %1.%2: %3").arg(base, format, image_->LastError()));
+}
+
+void CViewerDlg::OnCropImage()
+{
+    QString format;
+    const QString base = ChooseBase(&format);
+    if (base.isEmpty())
+        return;
+    if (image_->SaveSelection(base, format) == 1)
+        QMessageBox::information(this, QString(), QStringLiteral("Save to ") + base + QLatin1Char('.') + format);
+    else
+        QMessageBox::information(this, QString(), QStringLiteral("Please draw the selection rectangle on image first"));
+}
