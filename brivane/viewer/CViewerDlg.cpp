@@ -123,26 +123,21 @@ QString CViewerDlg::ChooseBase(QString* format)
     return dot < 0 ? chosen : info.dir().filePath(info.fileName().left(dot));
 }
 
-void CViewerDlg::OnExportImage()
+void CViewerDlg::OnExportImage() { Export(false); }
+
+void CViewerDlg::OnCropImage() { Export(true); }
+
+void CViewerDlg::Export(bool selectionOnly)
 {
     QString format;
     const QString base = ChooseBase(&format);
     if (base.isEmpty())
         return;
-    if (image_->SaveImage(base, format) == 1)
+    const short saved = selectionOnly ? image_->SaveSelection(base, format) : image_->SaveImage(base, format);
+    if (saved == 1)
         QMessageBox::information(this, QString(), QStringLiteral("Save to ") + base + QLatin1Char('.') + format);
+    else if (selectionOnly)
+        QMessageBox::information(this, QString(), QStringLiteral("Please draw the selection rectangle on image first"));
     else  // a failed export must not pass unnoticed
         QMessageBox::warning(this, QString(), QStringLiteral("Cannot save %1.%2: %3").arg(base, format, image_->LastError()));
-}
-
-void CViewerDlg::OnCropImage()
-{
-    QString format;
-    const QString base = ChooseBase(&format);
-    if (base.isEmpty())
-        return;
-    if (image_->SaveSelection(base, format) == 1)
-        QMessageBox::information(this, QString(), QStringLiteral("Save to ") + base + QLatin1Char('.') + format);
-    else
-        QMessageBox::information(this, QString(), QStringLiteral("Please draw the selection rectangle on image first"));
 }

@@ -41,6 +41,8 @@ private:
     // when cancelled.
     QString ChooseBase(QString* format);
     void ShowPage(int page);
+    // Saves the whole image or the selection under a name from the save dialog.
+    void Export(bool selectionOnly);
 
     std::optional<DialogControls> controls_;
     CImageViewer* image_ = nullptr;

@@ -102,6 +102,7 @@ private slots:
     void pagingStaysInRange();
     void exportWritesTheChosenFormat();
     void cropNeedsARectangle();
+    void failedExportSaysWhy();
 
 private:
     QTemporaryDir dir_;
@@ -211,6 +212,18 @@ void ViewerTest::cropNeedsARectangle()
     AnswerSave(dir_.path(), "part", &filters, &message);
     Button(v, res::IDC_CROP_IMAGE)->click();
     QCOMPARE(QImage(QDir(dir_.path()).filePath("part.png")).size(), QSize(30, 40));
+}
+
+void ViewerTest::failedExportSaysWhy()
+{
+    CViewerDlg v(dir_.filePath("missing.png"));  // nothing could be loaded
+    QStringList filters;
+    QString message;
+    AnswerSave(dir_.path(), "out", &filters, &message);
+    Button(v, res::IDC_EXPORT_IMAGE)->click();
+    const QString base = QDir(dir_.path()).filePath("out");
+    QCOMPARE(message, "Cannot save " + base + ".bmp: no image is loaded");
+    QVERIFY(!QFile::exists(base + ".bmp"));
 }
 
 QTEST_MAIN(ViewerTest)
