@@ -1,0 +1,28 @@
+#pragma once
+// The arguments of corvane-read: [--scan-lines N] [--rotations N] [--area X,Y,W,H] [--json] FILE...
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct Area {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+struct ReadArguments {
+    int scanLines = 20;
+    int rotations = 3;
+    std::optional<Area> area;  // the whole image when absent
+    bool json = false;
+    bool help = false;
+    std::vector<std::string> files;
+};
+
+struct ParsedArguments {
+    std::optional<ReadArguments> arguments;
+    std::string error;  // why they were refused
+};
+
+ParsedArguments ParseReadArguments(const std::vector<std::string>& args);
+
+extern const char* const kReadUsage;

@@ -1,0 +1,174 @@
+// corvane-read as a user runs it: symbols written by the zint command, its lines, JSON, errors
+// and exit codes.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct ProcessRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadText(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::string Quote(const std::string& s)
+{
+    std::string q = "'";
+    for (char c : s)
+        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class CorvaneRead : public testing::Test {
+protected:
+    CorvaneRead() : dir_(fs::temp_directory_path() / ("corvane-read-" + std::to_string(::getpid()) + "-" + Name()))
+    {
+        fs::create_directories(dir_);
+    }
+    ~CorvaneRead() override { fs::remove_all(dir_); }
+
+    static std::string Name() { return testing::UnitTest::GetInstance()->current_test_info()->name(); }
+
+    ProcessRun Shell(const std::string& command) const
+    {
+        const fs::path err = dir_ / "stderr.txt";
+        FILE* pipe = ::popen((command + " 2>" + Quote(err.string())).c_str(), "r");
+        ProcessRun run;
+        if (!pipe)
+            return run;
+        std::array<char, 4096> buffer{};
+        while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe))
+            run.out.append(buffer.data(), n);
+        const int status = ::pclose(pipe);
+        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.err = ReadText(err);
+        return run;
+    }
+
+    ProcessRun Read(const std::string& args) const { return Shell(std::string(CORVANE_READ) + " " + args); }
+
+    // A PNG of one symbol written by the zint command, with quiet zones and no text.
+    std::string Zint(int type, const std::string& data, const std::string& name) const
+    {
+        const std::string path = (dir_ / name).string();
+        const ProcessRun made = Shell("zint --barcode=" + std::to_string(type) + " --notext --quietzones --scale=2 --data=" +
+                               Quote(data) + " --output=" + Quote(path));
+        EXPECT_EQ(made.exitCode, 0) << made.err;
+        return path;
+    }
+
+    fs::path dir_;
+};
+
+struct Symbol {
+    int zintType;  // zint's barcode number
+    const char* data;
+    const char* type;   // as corvane-read prints it
+    const char* value;  // as corvane-read prints it
+};
+
+// zint numbers: 8 Code 39, 1 Code 11, 20 Code 128, 18 Codabar, 3 Interleaved 2 of 5, 7
+// Industrial 2 of 5, 2 Matrix ("standard") 2 of 5, 13 EAN, 34 UPC-A, 37 UPC-E.
+constexpr std::array<Symbol, 11> kSymbols{{
+    {8, "CODE-39 $/+%.", "Code39", "CODE-39 $/+%."},
+    {1, "123-45", "Code11", "123-4552"},  // with its two check digits
+    {20, "Ab1-xyz", "Code128", "Ab1-xyz"},
+    {18, "A40156-$:/.+B", "Codabar", "40156-$:/.+"},
+    {3, "123456", "Interleaved25", "123456"},
+    {7, "12345", "Industrial25", "12345"},
+    {2, "12345", "Matrix25", "12345"},
+    {13, "590123412345", "EAN 13", "5901234123457"},
+    {13, "1234567", "EAN 8", "012345670"},  // EAN 8 and UPC-A with a leading zero
+    {34, "01234567890", "UPC-A", "0012345678905"},
+    {37, "0123456", "UPC-E", "01234565"},
+}};
+
+}  // namespace
+
+TEST_F(CorvaneRead, ReadsEverySymbologyZintWrites)
+{
+    for (const Symbol& s : kSymbols) {
+        SCOPED_TRACE(s.type);
+        const std::string png = Zint(s.zintType, s.data, std::string(s.type) + ".png");
+        const ProcessRun run = Read(Quote(png));
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_NE(run.out.find(png + "\t" + s.type + "\t" + s.value + "\t100\n"), std::string::npos) << run.out;
+    }
+}
+
+TEST_F(CorvaneRead, JsonAndOptions)
+{
+    const std::string png = Zint(20, "Quote\"Back\\slash", "q.png");
+    const ProcessRun json = Read("--json --scan-lines 10 --rotations 0 " + Quote(png));
+    EXPECT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_NE(json.out.find("\"type\": \"Code128\", \"value\": \"Quote\\\"Back\\\\slash\", \"score\": 100"), std::string::npos)
+        << json.out;
+    EXPECT_EQ(json.out.front(), '[');
+
+    // An area beside the symbol finds nothing; an area outside the image is an error.
+    const ProcessRun empty = Read("--area 0,0,4,4 " + Quote(png));
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_TRUE(empty.out.empty());
+    const ProcessRun outside = Read("--area 0,0,100000,10 " + Quote(png));
+    EXPECT_EQ(outside.exitCode, 2);
+    EXPECT_NE(outside.err.find("is not inside"), std::string::npos) << outside.err;
+}
+
+TEST_F(CorvaneRead, NoSymbolExitsOne)
+{
+    const std::string blank = (dir_ / "blank.pgm").string();
+    std::ofstream(blank, std::ios::binary) << "P5 20 10 255\n" << std::string(200, '\xff');
+    const ProcessRun run = Read(Quote(blank));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_TRUE(run.err.empty());
+}
+
+TEST_F(CorvaneRead, UnreadableFilesAndBadArgumentsExitTwo)
+{
+    const std::string good = Zint(8, "GOOD", "good.png");
+    const std::string whole = ReadText(good);
+    const std::string truncated = (dir_ / "truncated.png").string();
+    std::ofstream(truncated, std::ios::binary) << whole.substr(0, whole.size() / 2);
+    const std::string zeroSize = (dir_ / "empty.png").string();
+    std::ofstream(zeroSize, std::ios::binary).flush();
+    const std::string missing = (dir_ / "missing.png").string();
+
+    const std::pair<std::string, std::string> cases[] = {
+        {truncated, "not a readable image"},
+        {dir_.string(), "is a directory"},
+        {missing, "no such file"},
+        {zeroSize, "not a readable image"},
+    };
+    for (const auto& [file, reason] : cases) {
+        // The good file is still read and printed; the bad one makes the exit status 2.
+        const ProcessRun run = Read(Quote(file) + " " + Quote(good));
+        EXPECT_EQ(run.exitCode, 2) << file;
+        EXPECT_EQ(run.err.rfind("corvane-read: " + file + ": " + reason, 0), 0u) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        EXPECT_NE(run.out.find(good + "\tCode39\tGOOD"), std::string::npos);
+    }
+
+    for (const char* args : {"", "--rotations 4 x.png", "--scan-lines 0 x.png", "--area 1,2,3 x.png", "--bogus x.png",
+                             "--scan-lines"}) {
+        const ProcessRun run = Read(args);
+        EXPECT_EQ(run.exitCode, 2) << args;
+        EXPECT_EQ(run.err.rfind("corvane-read: ", 0), 0u) << args;
+    }
+}
