@@ -2,6 +2,16 @@
 
 namespace {
 
+// Palette entries a palette depth stands for; 0 for the others.
+int PaletteEntries(ColorDepth depth)
+{
+    switch (depth) {
+    case ColorDepth::Bpp4: return 16;
+    case ColorDepth::Bpp8: return 256;
+    default: return 0;
+    }
+}
+
 void ReduceToPalette(Magick::Image& image, int entries)
 {
     FlattenOnWhite(image);
@@ -16,15 +26,6 @@ void ReduceToPalette(Magick::Image& image, int entries)
 }
 
 }  // namespace
-
-int PaletteEntries(ColorDepth depth)
-{
-    switch (depth) {
-    case ColorDepth::Bpp4: return 16;
-    case ColorDepth::Bpp8: return 256;
-    default: return 0;
-    }
-}
 
 void FlattenOnWhite(Magick::Image& image)
 {

@@ -8,8 +8,5 @@
 
 void ApplyDepth(Magick::Image& image, ColorDepth depth);
 
-// Palette entries a palette depth stands for; 0 for the others.
-int PaletteEntries(ColorDepth depth);
-
 // Drops an alpha channel by laying the image on white, for encoders that cannot store one.
 void FlattenOnWhite(Magick::Image& image);

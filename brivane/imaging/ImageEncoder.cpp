@@ -133,16 +133,9 @@ constexpr std::array<OutputFormat, 15> kOutputFormats{{
     {"png", "PNG", PrepareDefault, nullptr},
 }};
 
-constexpr auto kFormatNames = [] {
-    std::array<std::string_view, kOutputFormats.size()> names{};
-    for (std::size_t i = 0; i < names.size(); ++i)
-        names[i] = kOutputFormats[i].name;
-    return names;
-}();
+
 
 }  // namespace
-
-std::span<const std::string_view> OutputFormatNames() { return kFormatNames; }
 
 EncodeResult EncodeImage(Magick::Image image, std::string_view format, const EncoderSettings& settings,
                          ColorDepth depth)

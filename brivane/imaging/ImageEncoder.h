@@ -9,11 +9,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include <span>
 #include <string_view>
-
-// The fifteen output formats by their lower-case names ("bmp", "jpc", ...).
-std::span<const std::string_view> OutputFormatNames();
 
 // Encodes `image` (taken by value: the encoders change their copy) as `format`.
 EncodeResult EncodeImage(Magick::Image image, std::string_view format, const EncoderSettings& settings,

@@ -50,8 +50,6 @@ public:
 
     QString LastError() const override { return lastError_; }
 
-    const EncoderSettings& Settings() const { return settings_; }
-
 protected:
     // The loaded page, or nullptr when the control is empty.
     virtual LoadedImage* SaveSource() const = 0;
