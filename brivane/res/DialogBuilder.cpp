@@ -1,13 +1,16 @@
 #include "res/DialogBuilder.h"
+#include "res/CColorButton.h"
+#include "res/CGroupBox.h"
 #include "res/CIconButton.h"
+#include "res/CSpinButton.h"
 #include "res/Icons.h"
 #include "res/ListControls.h"
 #include "res/ResourceIds.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 
 #include <algorithm>
 
@@ -18,49 +21,63 @@ QString ToQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QWidget* CreateButton(QDialog& dialog, const ControlDef& def)
+QWidget* CreateButton(QWidget& form, const ControlDef& def)
 {
-    auto* button = new CIconButton(ToQString(def.text), &dialog);
+    auto* button = new CIconButton(ToQString(def.text), &form);
     if (def.icon != 0)
         button->SetIcon(def.icon, def.iconSize);
     button->setDefault((def.style & kStyleDefault) != 0);
-    if (def.id == res::IDOK)
-        QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);
-    else if (def.id == res::IDCANCEL)
-        QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::reject);
+    if (auto* dialog = qobject_cast<QDialog*>(&form)) {
+        if (def.id == res::IDOK)
+            QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
+        else if (def.id == res::IDCANCEL)
+            QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::reject);
+    }
     return button;
 }
 
-QWidget* CreateStatic(QDialog& dialog, const ControlDef& def)
+QWidget* CreateStatic(QWidget& form, const ControlDef& def)
 {
-    auto* label = new QLabel(ToQString(def.text), &dialog);
+    auto* label = new QLabel(ToQString(def.text), &form);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-QWidget* CreateIcon(QDialog& dialog, const ControlDef& def)
+QWidget* CreateIcon(QWidget& form, const ControlDef& def)
 {
-    auto* label = new QLabel(&dialog);
+    auto* label = new QLabel(&form);
     label->setPixmap(LoadResIconPixmap(def.icon, def.iconSize));
     return label;
 }
 
-// Ownership of every widget passes to the dialog through its parent.
-QWidget* CreateControl(QDialog& dialog, const ControlDef& def, const CustomControlFactory& custom)
+// A spin button works on the control just before it, as long as that is a text box.
+QWidget* CreateSpinButton(QWidget& form, QWidget* previous)
+{
+    auto* spin = new CSpinButton(&form);
+    if (auto* buddy = qobject_cast<QLineEdit*>(previous))
+        spin->SetBuddy(buddy);
+    return spin;
+}
+
+// Ownership of every widget passes to the form through its parent.
+QWidget* CreateControl(QWidget& form, const ControlDef& def, QWidget* previous, const CustomControlFactory& custom)
 {
     const bool sorted = (def.style & kStyleSorted) != 0;
     switch (def.kind) {
-    case ControlKind::Static: return CreateStatic(dialog, def);
-    case ControlKind::Icon: return CreateIcon(dialog, def);
-    case ControlKind::Edit: return new QLineEdit(&dialog);
-    case ControlKind::Button: return CreateButton(dialog, def);
-    case ControlKind::CheckBox: return new QCheckBox(ToQString(def.text), &dialog);
-    case ControlKind::GroupBox: return new QGroupBox(ToQString(def.text), &dialog);
-    case ControlKind::ComboBox: return new CComboBox(sorted, &dialog);
-    case ControlKind::ListBox: return new CListBox(sorted, &dialog);
-    case ControlKind::Custom: return custom ? custom(def, &dialog) : nullptr;
+    case ControlKind::Static: return CreateStatic(form, def);
+    case ControlKind::Icon: return CreateIcon(form, def);
+    case ControlKind::Edit: return new QLineEdit(&form);
+    case ControlKind::Button: return CreateButton(form, def);
+    case ControlKind::CheckBox: return new QCheckBox(ToQString(def.text), &form);
+    case ControlKind::RadioButton: return new QRadioButton(ToQString(def.text), &form);
+    case ControlKind::GroupBox: return new CGroupBox(ToQString(def.text), &form);
+    case ControlKind::ComboBox: return new CComboBox(sorted, &form);
+    case ControlKind::ListBox: return new CListBox(sorted, &form);
+    case ControlKind::SpinButton: return CreateSpinButton(form, previous);
+    case ControlKind::ColorButton: return new CColorButton(&form);
+    case ControlKind::Custom: return custom ? custom(def, &form) : nullptr;
     }
     return nullptr;
 }
@@ -93,20 +110,22 @@ QWidget* DialogControls::Get(int id) const
     return it == controls_.end() ? nullptr : it->widget;
 }
 
-DialogControls BuildDialog(QDialog& dialog, const DialogLayout& layout, const CustomControlFactory& custom)
+DialogControls BuildDialog(QWidget& form, const DialogLayout& layout, const CustomControlFactory& custom)
 {
     const QFont font = DialogFont(layout.pointSize);
-    dialog.setFont(font);
-    dialog.setWindowTitle(ToQString(layout.title));
+    form.setFont(font);
+    form.setWindowTitle(ToQString(layout.title));
 
     DialogControls controls{DialogUnits(font)};
     const DialogUnits& units = controls.Units();
-    dialog.setFixedSize(units.ToPixels(layout.cx, layout.cy));
+    form.setFixedSize(units.ToPixels(layout.cx, layout.cy));
 
+    QWidget* previous = nullptr;
     for (const ControlDef& def : layout.controls) {
-        QWidget* widget = CreateControl(dialog, def, custom);
+        QWidget* widget = CreateControl(form, def, previous, custom);
         if (widget == nullptr)
             continue;
+        previous = widget;
         if (def.id != kNoId)
             widget->setObjectName(QStringLiteral("control%1").arg(def.id));
         Place(*widget, def, units);

@@ -1,7 +1,7 @@
 #pragma once
-// Turns a dialog layout into widgets on a dialog: sets the dialog's font, title and fixed client
-// size, creates each control at its place converted from dialog units, and wires the standard
-// OK (1) and Cancel (2) buttons to accept and reject.
+// Turns a dialog layout into widgets on a form (a dialog, or a page inside one): sets the form's
+// font, title and fixed client size, creates each control at its place converted from dialog
+// units, and on a dialog wires the standard OK (1) and Cancel (2) buttons to accept and reject.
 
 #include "res/DialogLayout.h"
 
@@ -29,14 +29,14 @@ public:
     const DialogUnits& Units() const { return units_; }
 
 private:
-    friend DialogControls BuildDialog(QDialog&, const DialogLayout&,
+    friend DialogControls BuildDialog(QWidget&, const DialogLayout&,
                                       const std::function<QWidget*(const ControlDef&, QWidget*)>&);
     explicit DialogControls(const DialogUnits& units) : units_(units) {}
     DialogUnits units_;
     std::vector<Control> controls_;
 };
 
-// Makes the widget of a ControlKind::Custom row, parented to the dialog; nullptr skips the row.
+// Makes the widget of a ControlKind::Custom row, parented to the form; nullptr skips the row.
 using CustomControlFactory = std::function<QWidget*(const ControlDef& def, QWidget* parent)>;
 
-DialogControls BuildDialog(QDialog& dialog, const DialogLayout& layout, const CustomControlFactory& custom = {});
+DialogControls BuildDialog(QWidget& form, const DialogLayout& layout, const CustomControlFactory& custom = {});

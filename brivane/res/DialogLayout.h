@@ -17,9 +17,12 @@ enum class ControlKind {
     Edit,      // one-line text box
     Button,    // push button, optionally with an icon beside the caption
     CheckBox,
+    RadioButton,  // the radio buttons of one form make one group
     GroupBox,  // frame without a title unless the caption is set
     ComboBox,  // drop-down list; the height is that of the opened list
     ListBox,
+    SpinButton,   // up/down arrows stepping the number in the text box just before it
+    ColorButton,  // shows a colour swatch and lets the user choose another colour
     Custom,    // made by the dialog itself (list views, imaging controls)
 };
 
