@@ -6,6 +6,7 @@
 #include "app/CFileListCtrl.h"
 #include "app/CFolderDialog.h"
 #include "app/COptionDlg.h"
+#include "settings/EncoderProfileExchange.h"
 #include "app/ImageExtensions.h"
 #include "app/OutputFormats.h"
 #include "imaging/CImageViewer.h"
@@ -129,6 +130,7 @@ void CMainDlg::OnInitDialog()
     connect(button(res::IDC_REMOVE_ALL), &QPushButton::clicked, this, &CMainDlg::OnRemoveAll);
     connect(button(res::IDC_CONVERT), &QPushButton::clicked, this, &CMainDlg::OnConvertNow);
     connect(button(res::IDC_OPTION), &QPushButton::clicked, this, &CMainDlg::OnOption);
+    connect(button(res::IDC_ENCODER), &QPushButton::clicked, this, &CMainDlg::OnEncoderSetting);
     connect(button(res::IDC_BROWSE), &QPushButton::clicked, this, &CMainDlg::OnBrowse);
     connect(fileList_, &CFileListCtrl::ItemSelected, this, &CMainDlg::OnListItemChanged);
     connect(preview_, &CImageViewer::DblClick, this, &CMainDlg::OnPreviewDblClick);
@@ -186,6 +188,8 @@ void CMainDlg::OnOption()
     profile_.OverWrite = option.m_overWrite ? 1 : 0;
     profile_.OpenFolder = option.m_openFolder ? 1 : 0;
 }
+
+void CMainDlg::OnEncoderSetting() { RunEncoderSettings(profile_, this); }
 
 void CMainDlg::OnBrowse()
 {

@@ -62,6 +62,8 @@ public:
     void OnAbout();
     // The Option dialog: prefix, suffix, overwrite question, opening the output folder.
     void OnOption();
+    // The Encoder Setting dialog over the profile's encoder fields; they change only with OK.
+    void OnEncoderSetting();
     // The output folder chooser; its folder goes into the output folder box.
     void OnBrowse();
     // Converts every row into the chosen format (Convert Now).
