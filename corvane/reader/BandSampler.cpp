@@ -13,14 +13,19 @@ void SampleRows(const std::uint8_t* scan0, std::size_t stride, int width, int ro
         for (std::size_t c = 0; c < w; ++c, p += 3)
             accumulator[c] += static_cast<float>((p[0] + p[1] + p[2]) / 3);
     }
+    FinishBand(accumulator, rows, out);
+}
 
+void FinishBand(const std::vector<float>& sums, int rows, BandSamples& out)
+{
+    const std::size_t w = sums.size();
     float max = 0.0f;
     float min = 255.0f;
     out.samples.assign(w, 0.0f);
     for (std::size_t c = 0; c < w; ++c) {
         // A band lower than four rows averages over the rows it has; dividing by 4 is exactly
         // the multiplication by 0.25 of the full-height case.
-        const float s = accumulator[c] / static_cast<float>(rows);
+        const float s = sums[c] / static_cast<float>(rows);
         out.samples[c] = s;
         max = std::max(max, s);
         min = std::min(min, s);

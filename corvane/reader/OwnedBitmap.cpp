@@ -35,18 +35,23 @@ COwnedBitmap::COwnedBitmap(int width, int height, int format)
 {
 }
 
+bool IsValidArea(const CorvaneBitmap& source, int x, int y, int width, int height)
+{
+    const int bpp = BytesPerPixel(source.pixelFormat);
+    // All bounds are checked in 64-bit so that no sum or product can wrap.
+    const std::int64_t x0 = x, y0 = y, w = width, h = height;
+    return source.scan0 != nullptr && bpp != 0 && source.width > 0 && source.height > 0 && w > 0 && h > 0 &&
+           x0 >= 0 && y0 >= 0 && x0 + w <= source.width && y0 + h <= source.height &&
+           std::int64_t{source.stride} >= std::int64_t{source.width} * bpp;
+}
+
 std::optional<COwnedBitmap> COwnedBitmap::CloneArea(CorvaneBitmap& source, int x, int y, int width,
                                                     int height)
 {
     const int pixelFormat = source.pixelFormat;
     const int bpp = BytesPerPixel(pixelFormat);
-    // All bounds are checked in 64-bit so that no sum or product can wrap.
     const std::int64_t x0 = x, y0 = y, w = width, h = height;
-    const bool valid = source.scan0 != nullptr && bpp != 0 &&
-                       source.width > 0 && source.height > 0 && w > 0 && h > 0 && x0 >= 0 &&
-                       y0 >= 0 && x0 + w <= source.width && y0 + h <= source.height &&
-                       std::int64_t{source.stride} >= std::int64_t{source.width} * bpp;
-    if (!valid) {
+    if (!IsValidArea(source, x, y, width, height)) {
         source.lastStatus = CorvaneInvalidParameter;
         return std::nullopt;
     }

@@ -15,6 +15,10 @@ namespace corvane {
 // Bytes per pixel of a supported pixel format, 0 for any other value.
 int BytesPerPixel(int pixelFormat);
 
+// Whether (x, y, width, height) is a non-empty area inside `source`, whose pixel format is
+// supported and whose stride holds a row.
+bool IsValidArea(const CorvaneBitmap& source, int x, int y, int width, int height);
+
 class COwnedBitmap {
 public:
     // Copies the area (x, y, width, height) of `source`, keeping its pixel format. On failure
