@@ -7,28 +7,30 @@ namespace corvane {
 void SampleRows(const std::uint8_t* scan0, std::size_t stride, int width, int rows, BandSamples& out)
 {
     const std::size_t w = width > 0 ? static_cast<std::size_t>(width) : 0;
-    std::vector<float> accumulator(w, 0.0f);
+    std::vector<int> sums(w, 0);
     for (int r = 0; r < rows; ++r) {
         const std::uint8_t* p = scan0 + static_cast<std::size_t>(r) * stride;
         for (std::size_t c = 0; c < w; ++c, p += 3)
-            accumulator[c] += static_cast<float>((p[0] + p[1] + p[2]) / 3);
+            sums[c] += (p[0] + p[1] + p[2]) / 3;
     }
-    FinishBand(accumulator, rows, out);
+    FinishBand(sums, rows, out);
 }
 
-void FinishBand(const std::vector<float>& sums, int rows, BandSamples& out)
+void FinishBand(const std::vector<int>& sums, int rows, BandSamples& out)
 {
     const std::size_t w = sums.size();
+    out.samples.resize(w);
+    // A band lower than four rows averages over the rows it has; dividing by 4 is exactly the
+    // multiplication by 0.25 of the full-height case. Sums of grey levels are exact in a float.
+    const float divisor = static_cast<float>(rows);
+    float* samples = out.samples.data();
+    for (std::size_t c = 0; c < w; ++c)
+        samples[c] = static_cast<float>(sums[c]) / divisor;
     float max = 0.0f;
     float min = 255.0f;
-    out.samples.assign(w, 0.0f);
     for (std::size_t c = 0; c < w; ++c) {
-        // A band lower than four rows averages over the rows it has; dividing by 4 is exactly
-        // the multiplication by 0.25 of the full-height case.
-        const float s = sums[c] / static_cast<float>(rows);
-        out.samples[c] = s;
-        max = std::max(max, s);
-        min = std::min(min, s);
+        max = std::max(max, samples[c]);
+        min = std::min(min, samples[c]);
     }
     // Half the band's range of grey, not its midpoint: pale bars on a bright ground read light.
     out.threshold = static_cast<double>(max - min) * 0.5;
@@ -48,10 +50,12 @@ bool SampleBand(COwnedBitmap& copy, int y0, int y1, BandSamples& out)
 
 std::u16string Binarise(const BandSamples& band)
 {
-    std::u16string s;
-    s.reserve(band.samples.size());
-    for (float v : band.samples)
-        s.push_back(static_cast<double>(v) <= band.threshold ? u'x' : u'y');
+    const std::size_t n = band.samples.size();
+    std::u16string s(n, u'y');
+    const float* samples = band.samples.data();
+    static_assert(u'x' + 1 == u'y');  // so that the choice is a subtraction, without a branch
+    for (std::size_t i = 0; i < n; ++i)
+        s[i] = static_cast<char16_t>(u'y' - (static_cast<double>(samples[i]) <= band.threshold ? 1 : 0));
     return s;
 }
 

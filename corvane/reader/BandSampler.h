@@ -25,7 +25,7 @@ bool SampleBand(COwnedBitmap& copy, int y0, int y1, BandSamples& out);
 void SampleRows(const std::uint8_t* scan0, std::size_t stride, int width, int rows, BandSamples& out);
 
 // Turns per-column sums of `rows` grey levels (0..255 each) into the band's samples and threshold.
-void FinishBand(const std::vector<float>& sums, int rows, BandSamples& out);
+void FinishBand(const std::vector<int>& sums, int rows, BandSamples& out);
 
 // 'x' where a sample is at or below the threshold, 'y' elsewhere.
 std::u16string Binarise(const BandSamples& band);

@@ -4,6 +4,51 @@
 
 namespace corvane {
 
+namespace {
+
+// Grey level of a pixel as a 24-bit row would give it: the mean of blue, green and red, rounded
+// down; a grey pixel is its own level (three equal channels average to it).
+template <int Bpp>
+int GreyAt(const std::uint8_t* p)
+{
+    if constexpr (Bpp == 1)
+        return p[0];
+    else
+        return (p[0] + p[1] + p[2]) / 3;
+}
+
+// Per-column sums of `rows` rows; pixel (c, r) is at first + c * columnStep + r * rowStep.
+template <int Bpp>
+void SumBand(const std::uint8_t* first, std::ptrdiff_t columnStep, std::ptrdiff_t rowStep, int columns, int rows,
+             std::vector<int>& sums)
+{
+    sums.assign(static_cast<std::size_t>(columns), 0);
+    int* sum = sums.data();
+    if (columnStep == Bpp || columnStep == -Bpp) {
+        // The band's rows lie along memory: add them one after the other.
+        for (int r = 0; r < rows; ++r) {
+            const std::uint8_t* row = first + r * rowStep;
+            if (columnStep > 0)
+                for (int c = 0; c < columns; ++c)
+                    sum[c] += GreyAt<Bpp>(row + static_cast<std::ptrdiff_t>(c) * Bpp);
+            else
+                for (int c = 0; c < columns; ++c)
+                    sum[c] += GreyAt<Bpp>(row - static_cast<std::ptrdiff_t>(c) * Bpp);
+        }
+        return;
+    }
+    // The band's rows run across memory: each column's pixels lie side by side.
+    for (int c = 0; c < columns; ++c) {
+        const std::uint8_t* p = first + static_cast<std::ptrdiff_t>(c) * columnStep;
+        int total = 0;
+        for (int r = 0; r < rows; ++r, p += rowStep)
+            total += GreyAt<Bpp>(p);
+        sum[c] = total;
+    }
+}
+
+}  // namespace
+
 std::optional<COrientedArea> COrientedArea::Open(CorvaneBitmap& source, int x, int y, int width, int height)
 {
     if (!IsValidArea(source, x, y, width, height)) {
@@ -43,16 +88,11 @@ void COrientedArea::SampleRows(int y0, int rows, BandSamples& out) const
     }
     first += static_cast<std::ptrdiff_t>(y0) * rowStep;
 
-    const int columns = Width();
-    std::vector<float> sums(static_cast<std::size_t>(columns), 0.0f);
-    const std::uint8_t* column = first;
-    for (int c = 0; c < columns; ++c, column += columnStep) {
-        // Sums of at most four grey levels are exact in a float, whatever the order of adding.
-        int sum = 0;
-        const std::uint8_t* p = column;
-        for (int r = 0; r < rows; ++r, p += rowStep)
-            sum += bpp == 1 ? p[0] : (p[0] + p[1] + p[2]) / 3;
-        sums[static_cast<std::size_t>(c)] = static_cast<float>(sum);
+    std::vector<int> sums;
+    switch (bytesPerPixel_) {
+    case 1: SumBand<1>(first, columnStep, rowStep, Width(), rows, sums); break;
+    case 3: SumBand<3>(first, columnStep, rowStep, Width(), rows, sums); break;
+    default: SumBand<4>(first, columnStep, rowStep, Width(), rows, sums); break;
     }
     FinishBand(sums, rows, out);
 }
