@@ -58,7 +58,9 @@ void CSpinButton::Step(int steps)
 
 bool CSpinButton::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == buddy_ && event->type() == QEvent::KeyPress && isEnabled()) {
+    // The event type first: the partner also sends events while it is being destroyed, when it
+    // must no longer be looked at as a text box.
+    if (event->type() == QEvent::KeyPress && watched == buddy_ && isEnabled()) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
             Step(key == Qt::Key_Up ? 1 : -1);
