@@ -1,6 +1,8 @@
 #pragma once
 // Helpers shared by the app tests: files of a given size, and answering modal boxes.
 
+#include "tests/ModalTestSupport.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -34,27 +36,6 @@ inline QString MakeImage(const QString& path)
     if (!image.save(path))
         qFatal("cannot write %s", qPrintable(path));
     return path;
-}
-
-// Runs `handle` on the next modal widget once it is up (polling briefly for it). A watchdog
-// rejects whatever modal widget is still open after a few seconds, so that a box nobody
-// answers fails the test instead of hanging it.
-inline void OnNextModal(std::function<void(QWidget*)> handle, int attempts = 200)
-{
-    QTimer::singleShot(10, [handle = std::move(handle), attempts]() mutable {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            if (attempts > 0)
-                OnNextModal(std::move(handle), attempts - 1);
-            return;
-        }
-        QPointer<QDialog> dialog = qobject_cast<QDialog*>(modal);
-        QTimer::singleShot(5000, [dialog] {
-            if (dialog)
-                dialog->reject();
-        });
-        handle(modal);
-    });
 }
 
 // Clicks `button` of the next message box; stores the box's text and buttons.

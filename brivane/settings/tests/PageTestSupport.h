@@ -1,23 +1,21 @@
 #pragma once
 // Opening the Encoder Setting dialog over a profile without running it modally, finding page
-// controls, and answering the boxes the dialog opens.
+// controls, and profiles to open it on.
 
 #include "profile/ConversionProfile.h"
 #include "settings/CEncoderSettingDlg.h"
 #include "settings/CSettingPage.h"
 #include "settings/EncoderProfileExchange.h"
 #include "res/ResourceIds.h"
+#include "tests/ModalTestSupport.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
 namespace test {
@@ -55,26 +53,6 @@ T* Control(const CSettingPage& page, int id)
 inline QLineEdit* Edit(const CSettingPage& page, int id) { return Control<QLineEdit>(page, id); }
 inline QComboBox* List(const CSettingPage& page, int id) { return Control<QComboBox>(page, id); }
 inline QAbstractButton* Check(const CSettingPage& page, int id) { return Control<QAbstractButton>(page, id); }
-
-// Runs `handle` on the next modal widget once it is up. A watchdog rejects a modal dialog that
-// is still open after a few seconds, so that an unanswered box fails the test instead of hanging.
-inline void OnNextModal(std::function<void(QWidget*)> handle, int attempts = 200)
-{
-    QTimer::singleShot(10, [handle = std::move(handle), attempts]() mutable {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            if (attempts > 0)
-                OnNextModal(std::move(handle), attempts - 1);
-            return;
-        }
-        QPointer<QDialog> dialog = qobject_cast<QDialog*>(modal);
-        QTimer::singleShot(5000, [dialog] {
-            if (dialog)
-                dialog->reject();
-        });
-        handle(modal);
-    });
-}
 
 // A profile whose encoder fields all differ from the defaults.
 inline ConversionProfile UnusualProfile()
