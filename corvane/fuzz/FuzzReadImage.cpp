@@ -1,10 +1,15 @@
 // libFuzzer target: ReadImage on arbitrary bitmaps, strides, pixel formats and areas. The first
-// bytes choose the shape, the rest fill the pixels; nothing may crash, leak or overrun.
+// bytes choose the shape, the rest fill the pixels; nothing may crash, leak or overrun, and
+// reading in place must find exactly what reading turned copies of the area finds.
 #include "corvane.h"
+#include "reader/BarcodeResults.h"
+#include "reader/ScanDriver.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -58,5 +63,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (score < 0 || score > 100)
             __builtin_trap();
     }
+
+    using Record = std::tuple<std::u16string, std::u16string, int, int, bool>;
+    const auto snapshot = [] {
+        std::vector<Record> records;
+        for (const auto& r : corvane::g_barcodes)
+            records.emplace_back(r.typeName, r.value, r.score, r.pass, r.closed);
+        return records;
+    };
+    const std::vector<Record> inPlace = snapshot();
+    CorvaneBitmap copyBitmap{width, height, stride, format, bitmap.scan0, CorvaneOk};
+    const int copyCount = corvane::ReadImageUnlocked(&copyBitmap, x, y, areaHeight, areaWidth, scanLines, rotations,
+                                                     corvane::ScanMethod::TurnedCopy);
+    if (copyCount != count || copyBitmap.lastStatus != bitmap.lastStatus || snapshot() != inPlace)
+        __builtin_trap();
     return 0;
 }
