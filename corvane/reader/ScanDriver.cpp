@@ -35,7 +35,7 @@ void ProcessBand(Image& image, int y0, int y1, BandSamples& band)
 }
 
 template <class Image>
-void RunPassOver(Image& image, int scanLines)
+void RunPass(Image& image, int scanLines)
 {
     if (scanLines < 1)
         return;
@@ -57,7 +57,7 @@ void ReadTurnedCopies(CorvaneBitmap& bitmap, int x, int y, int height, int width
         g_currentPass = pass;
         if (pass > 0 && !copy->RotateQuarterClockwise())
             break;
-        RunPassOver(*copy, scanLines);
+        RunPass(*copy, scanLines);
     }
 }
 
@@ -69,15 +69,11 @@ void ReadInPlace(CorvaneBitmap& bitmap, int x, int y, int height, int width, int
     for (int pass = 0; pass <= rotations; ++pass) {
         g_currentPass = pass;
         area->SetTurns(pass);  // each pass turns a quarter further than the one before
-        RunPassOver(*area, scanLines);
+        RunPass(*area, scanLines);
     }
 }
 
 }  // namespace
-
-void RunPass(COwnedBitmap& copy, int scanLines) { RunPassOver(copy, scanLines); }
-
-void RunPass(const COrientedArea& area, int scanLines) { RunPassOver(area, scanLines); }
 
 int ReadImageUnlocked(CorvaneBitmap* bitmap, int x, int y, int height, int width, int scanLines,
                       int rotations, ScanMethod method)

@@ -16,10 +16,6 @@ enum class ScanMethod {
     TurnedCopy,  // copy the area, turn the copy a quarter before each pass
 };
 
-// Runs one pass over the copy as it is now turned, or over the area at its current turn.
-void RunPass(COwnedBitmap& copy, int scanLines);
-void RunPass(const COrientedArea& area, int scanLines);
-
 // The body of the exported ReadImage; not locked. Returns the number of results.
 int ReadImageUnlocked(CorvaneBitmap* bitmap, int x, int y, int height, int width, int scanLines,
                       int rotations, ScanMethod method = ScanMethod::InPlace);
