@@ -25,7 +25,6 @@ void CColorButton::Choose()
     if (dialog.exec() != QDialog::Accepted)
         return;
     SetColor(dialog.currentColor());
-    emit ColorChosen(color_);
 }
 
 void CColorButton::paintEvent(QPaintEvent* event)

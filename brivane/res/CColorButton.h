@@ -13,9 +13,6 @@ public:
     QColor Color() const { return color_; }
     void SetColor(const QColor& color);
 
-signals:
-    void ColorChosen(const QColor& color);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -42,6 +42,8 @@ constexpr SecurityRow kSecurityRows[] = {
     {false, false, true},   // 128-bit, no password
 };
 static_assert(std::size(kSecurityRows) == std::size(kChoices));
+static_assert(std::size(kPermissions40) == std::tuple_size_v<decltype(CPdfPage::m_permissions40)>);
+static_assert(std::size(kPermissions128) == std::tuple_size_v<decltype(CPdfPage::m_permissions128)>);
 
 }  // namespace
 
@@ -61,10 +63,8 @@ void CPdfPage::DataToControls()
         PutText(id, this->*member);
     PutCheck(IDC_PDF_OUTPUT_PDFA, m_outputPdfa);
     PutRadioIndex(kChoices, m_securityType);
-    for (std::size_t i = 0; i < m_permissions40.size(); ++i)
-        PutCheck(kPermissions40[i], m_permissions40[i]);
-    for (std::size_t i = 0; i < m_permissions128.size(); ++i)
-        PutCheck(kPermissions128[i], m_permissions128[i]);
+    PutChecks(kPermissions40, m_permissions40);
+    PutChecks(kPermissions128, m_permissions128);
     ApplySecurityRule(m_securityType);
     ApplyPdfaRule();
 }
@@ -76,10 +76,8 @@ void CPdfPage::ControlsToData()
         this->*member = GetText(id);
     m_outputPdfa = GetCheck(IDC_PDF_OUTPUT_PDFA);
     m_securityType = GetRadioIndex(kChoices);
-    for (std::size_t i = 0; i < m_permissions40.size(); ++i)
-        m_permissions40[i] = GetCheck(kPermissions40[i]);
-    for (std::size_t i = 0; i < m_permissions128.size(); ++i)
-        m_permissions128[i] = GetCheck(kPermissions128[i]);
+    GetChecks(kPermissions40, m_permissions40);
+    GetChecks(kPermissions128, m_permissions128);
 }
 
 void CPdfPage::ApplySecurityRule(int choice) const
@@ -87,9 +85,14 @@ void CPdfPage::ApplySecurityRule(int choice) const
     if (choice < 0 || choice >= static_cast<int>(std::size(kSecurityRows)))
         return;
     const SecurityRow& row = kSecurityRows[choice];
-    EnableControls(kPasswords, row.passwords);
-    EnableControls(kPermissions40, row.permissions40);
-    EnableControls(kPermissions128, row.permissions128);
+    EnableSecurityBoxes(row.passwords, row.permissions40, row.permissions128);
+}
+
+void CPdfPage::EnableSecurityBoxes(bool passwords, bool permissions40, bool permissions128) const
+{
+    EnableControls(kPasswords, passwords);
+    EnableControls(kPermissions40, permissions40);
+    EnableControls(kPermissions128, permissions128);
 }
 
 void CPdfPage::ApplyPdfaRule() const
@@ -97,9 +100,6 @@ void CPdfPage::ApplyPdfaRule() const
     const bool on = GetCheck(IDC_PDF_OUTPUT_PDFA) != 0;
     EnableControls(kChoices, on);
     // Switched on, the boxes below stay as they are until a choice is clicked.
-    if (!on) {
-        EnableControls(kPasswords, false);
-        EnableControls(kPermissions40, false);
-        EnableControls(kPermissions128, false);
-    }
+    if (!on)
+        EnableSecurityBoxes(false, false, false);
 }

@@ -36,4 +36,5 @@ public:
 private:
     void ApplySecurityRule(int choice) const;
     void ApplyPdfaRule() const;
+    void EnableSecurityBoxes(bool passwords, bool permissions40, bool permissions128) const;
 };

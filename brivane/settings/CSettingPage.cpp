@@ -1,5 +1,7 @@
 #include "settings/CSettingPage.h"
 
+#include "res/ListControls.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
@@ -43,15 +45,27 @@ void CSettingPage::PutCheck(int id, int value) const { controls_.Get<QAbstractBu
 
 int CSettingPage::GetCheck(int id) const { return controls_.Get<QAbstractButton>(id)->isChecked() ? 1 : 0; }
 
+void CSettingPage::PutChecks(std::span<const int> ids, std::span<const int> values) const
+{
+    for (std::size_t i = 0; i < ids.size() && i < values.size(); ++i)
+        PutCheck(ids[i], values[i]);
+}
+
+void CSettingPage::GetChecks(std::span<const int> ids, std::span<int> values) const
+{
+    for (std::size_t i = 0; i < ids.size() && i < values.size(); ++i)
+        values[i] = GetCheck(ids[i]);
+}
+
 void CSettingPage::PutText(int id, const QString& text) const { controls_.Get<QLineEdit>(id)->setText(text); }
 
 QString CSettingPage::GetText(int id) const { return controls_.Get<QLineEdit>(id)->text(); }
 
 void CSettingPage::FillList(int id, std::span<const std::string_view> entries) const
 {
-    auto* list = controls_.Get<QComboBox>(id);
+    auto* list = controls_.Get<CComboBox>(id);
     for (std::string_view entry : entries)
-        list->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+        list->AddString(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
 }
 
 void CSettingPage::PutListIndex(int id, int index) const

@@ -42,6 +42,9 @@ protected:
     void GetNumber(int id, int& value) const;  // unchanged when the text is not an integer
     void PutCheck(int id, int value) const;
     int GetCheck(int id) const;
+    // Check boxes `ids` from `values`, and back, position by position.
+    void PutChecks(std::span<const int> ids, std::span<const int> values) const;
+    void GetChecks(std::span<const int> ids, std::span<int> values) const;
     void PutText(int id, const QString& text) const;
     QString GetText(int id) const;
     // Entries are added in the given order; a position outside the list selects nothing.

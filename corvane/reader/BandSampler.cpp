@@ -38,7 +38,7 @@ void FinishBand(const std::vector<int>& sums, int rows, BandSamples& out)
 
 bool SampleBand(COwnedBitmap& copy, int y0, int y1, BandSamples& out)
 {
-    const int rows = std::min(kRowsSampledPerBand, y1 - y0);
+    const int rows = RowsSampled(y0, y1);
     if (rows <= 0)
         return false;
     const auto locked = copy.LockRows24(y0, rows);

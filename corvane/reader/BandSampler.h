@@ -12,6 +12,9 @@ namespace corvane {
 // Rows read from the top of each band, whatever its height.
 inline constexpr int kRowsSampledPerBand = 4;
 
+// Rows sampled from the band y0..y1-1: its first four, or all it has (none when empty).
+inline int RowsSampled(int y0, int y1) { return y1 - y0 < kRowsSampledPerBand ? y1 - y0 : kRowsSampledPerBand; }
+
 struct BandSamples {
     std::vector<float> samples;  // one per column
     double threshold = 0.0;

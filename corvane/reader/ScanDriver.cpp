@@ -14,7 +14,7 @@ bool Sample(COwnedBitmap& copy, int y0, int y1, BandSamples& band) { return Samp
 
 bool Sample(const COrientedArea& area, int y0, int y1, BandSamples& band)
 {
-    const int rows = std::min(kRowsSampledPerBand, y1 - y0);
+    const int rows = RowsSampled(y0, y1);
     if (rows <= 0)
         return false;
     area.SampleRows(y0, rows, band);
