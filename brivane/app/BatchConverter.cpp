@@ -1,11 +1,14 @@
 #include "app/BatchConverter.h"
 
 #include "imaging/ImagingControl.h"
+#include "imaging/SameFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <limits>
 #include <string_view>
 
@@ -145,6 +148,32 @@ int BatchSummary::Failures() const
     }));
 }
 
+int BatchSummary::Saved() const
+{
+    return static_cast<int>(std::count_if(files.begin(), files.end(), [](const BatchFileResult& r) {
+        return r.outcome == BatchFileResult::Outcome::Saved;
+    }));
+}
+
+QString ReplacesSourceReason()
+{
+    return QStringLiteral("the output would replace the source file; set a prefix, a suffix or another output folder");
+}
+
+bool EnsureFolder(const QString& folder, QString& reason)
+{
+    std::error_code error;
+    const std::filesystem::path path(QFile::encodeName(folder).toStdString());
+    if (std::filesystem::is_directory(path, error))
+        return true;
+    std::filesystem::create_directories(path, error);
+    if (!error && std::filesystem::is_directory(path, error))
+        return true;
+    // A file already standing at that path is no folder, whatever create_directories said.
+    reason = error ? QString::fromLocal8Bit(error.message().c_str()) : QStringLiteral("a file of that name is in the way");
+    return false;
+}
+
 QString OutputBase(const QString& folder, const QString& prefix, const QString& sourceName, const QString& suffix)
 {
     const qsizetype dot = sourceName.lastIndexOf(QLatin1Char('.'));
@@ -205,6 +234,14 @@ BatchSummary BatchConverter::Run(const std::vector<FileEntry>& files, IBatchObse
         return summary;
     }
 
+    if (!folder_.isEmpty()) {
+        if (QString reason; !EnsureFolder(folder_, reason)) {
+            summary.error = QStringLiteral("Cannot create the output folder %1: %2").arg(folder_, reason);
+            observer.ShowMessage(BatchMessage::FolderError, summary.error);
+            return summary;
+        }
+    }
+
     for (int i = 0; i < summary.count; ++i) {
         const FileEntry& file = files[static_cast<std::size_t>(i)];
         if (!observer.BeginFile(i, summary.count, file.name)) {
@@ -215,11 +252,18 @@ BatchSummary BatchConverter::Run(const std::vector<FileEntry>& files, IBatchObse
         observer.EndFile(summary.files.back());
     }
 
-    if (summary.Failures() == 0)
+    if (summary.cancelled) {
+        QString text = QStringLiteral("Conversion cancelled: %1 of %2 files converted.").arg(summary.Saved()).arg(summary.count);
+        if (summary.Failures() > 0)
+            text += QLatin1Char('\n') + FailureMessage(summary);
+        observer.ShowMessage(BatchMessage::Cancelled, text);
+    } else if (summary.Failures() == 0) {
         observer.ShowMessage(BatchMessage::Completed, QStringLiteral("Save Completed"));
-    else
+    } else {
         observer.ShowMessage(BatchMessage::Failures, FailureMessage(summary));
-    if (profile_.OpenFolder == 1)
+    }
+    // After a cancel the user is still busy with the batch, not looking for its results.
+    if (profile_.OpenFolder == 1 && !summary.cancelled)
         observer.OpenFolder(folder_);
     control_.SetImageFile(QString());
     return summary;
@@ -240,6 +284,9 @@ BatchFileResult BatchConverter::ConvertOne(const FileEntry& file, IBatchObserver
     // Without a folder the name would land in the file system's root.
     if (folder_.isEmpty())
         return fail(QStringLiteral("no output folder is set"));
+    // Whatever the overwrite setting says: converting a file onto itself loses the original.
+    if (brivane::IsSameFile(result.source, result.output))
+        return fail(ReplacesSourceReason());
 
     control_.SetImageFile(result.source);
     // A file that cannot be read fails here, before anyone is asked about overwriting for it.

@@ -24,12 +24,14 @@ struct BatchSummary {
     int count = 0;  // files in the list
     std::vector<BatchFileResult> files;  // one per file handled, in list order
     bool cancelled = false;  // stopped before the end of the list
+    QString error;  // why nothing could be converted (the output folder); "" otherwise
 
     int Failures() const;
+    int Saved() const;
 };
 
 // The end-of-batch messages, so that a window can pick an icon for each.
-enum class BatchMessage { NoFiles, Completed, Failures };
+enum class BatchMessage { NoFiles, Completed, Failures, Cancelled, FolderError };
 
 // What the batch asks of whoever runs it. Every call happens on the caller's thread.
 class IBatchObserver {
@@ -54,6 +56,12 @@ QString OutputBase(const QString& folder, const QString& prefix, const QString& 
 // "Are you sure overwrite <path> ?"
 QString OverwriteQuestion(const QString& outputPath);
 
+// Why a file is not converted when its output would be the source file itself.
+QString ReplacesSourceReason();
+
+// Creates `folder` with its parents when it does not exist yet; false with the reason otherwise.
+bool EnsureFolder(const QString& folder, QString& reason);
+
 // How many files failed, and up to kListedFailures of them with their reasons.
 inline constexpr int kListedFailures = 20;
 QString FailureMessage(const BatchSummary& summary);
@@ -70,14 +78,17 @@ public:
                    const QString& formatEntry);
 
     // Converts every file in list order; ends with one message, the folder opened when the
-    // profile asks for it, and the control emptied. An empty list only shows its message.
+    // profile asks for it (not after a cancel), and the control emptied. An empty list only
+    // shows its message; a missing output folder is created first, and when that fails the
+    // batch says so once and converts nothing.
     BatchSummary Run(const std::vector<FileEntry>& files, IBatchObserver& observer);
 
 private:
     BatchFileResult ConvertOne(const FileEntry& file, IBatchObserver& observer);
 
     IImagingControl& control_;
-    const ConversionProfile& profile_;
+    // A copy: settings changed while the batch runs apply to the next batch.
+    ConversionProfile profile_;
     QString folder_;
     QString format_;
 };

@@ -64,7 +64,7 @@ void BatchProgressDialog::ShowMessage(BatchMessage kind, const QString& text)
 {
     progress_->hide();
     const QString title = owner_ ? owner_->windowTitle() : QString();
-    if (kind == BatchMessage::Failures)
+    if (kind == BatchMessage::Failures || kind == BatchMessage::FolderError)
         QMessageBox::warning(owner_, title, text);
     else
         QMessageBox::information(owner_, title, text);

@@ -32,8 +32,12 @@ public:
         case BatchFileResult::Outcome::Failed: Print(stdout, QStringLiteral("failed %1: %2").arg(r.source, r.reason)); break;
         }
     }
-    // The per-file lines already tell everything; a terminal never opens a folder.
-    void ShowMessage(BatchMessage, const QString&) override {}
+    // The per-file lines tell everything else; a terminal never opens a folder.
+    void ShowMessage(BatchMessage kind, const QString& text) override
+    {
+        if (kind == BatchMessage::FolderError)
+            Print(stderr, QStringLiteral("brivane-batch: ") + text);
+    }
     void OpenFolder(const QString&) override {}
 
 private:
@@ -73,5 +77,5 @@ int main(int argc, char* argv[])
     const auto control = CreateHeadlessImagingControl();
     TerminalObserver observer(a.overwrite);
     const BatchSummary summary = BatchConverter(*control, profile, a.outputFolder, a.formatEntry).Run(files, observer);
-    return summary.Failures() == 0 ? 0 : 1;
+    return summary.Failures() == 0 && summary.error.isEmpty() ? 0 : 1;
 }

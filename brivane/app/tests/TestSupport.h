@@ -28,6 +28,13 @@ inline QString MakeFile(const QDir& dir, const QString& name, qint64 size = 0)
     return path;
 }
 
+// The whole content of a file; empty when it cannot be read.
+inline QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // A small real picture at `path`, in the format its extension names.
 inline QString MakeImage(const QString& path)
 {

@@ -6,6 +6,7 @@
 #include "app/FileEntry.h"
 
 #include <QBuffer>
+#include <QDateTime>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -54,6 +55,10 @@ private slots:
     void longFailureListsAreCut();
     void emptyListOnlySaysSo();
     void cancelEndsTheBatchThere();
+    void anOutputOntoItsSourceFailsAndKeepsTheSource();
+    void aMissingOutputFolderIsCreated();
+    void aFolderThatCannotBeCreatedIsReportedOnce();
+    void theBatchKeepsTheProfileItStartedWith();
 };
 
 void BatchTest::outputNamesCutTheLastDotOnly()
@@ -244,12 +249,6 @@ void BatchTest::failuresAreListedWithReasons()
     QVERIFY(message.contains(truncated.fileName() + ": the source file is damaged"));
     QCOMPARE(observer.openedFolders.size(), 1);  // also after failures
 
-    // A folder that cannot be written fails every file, each with the reason.
-    test::ScriptedObserver nowhere;
-    const BatchSummary unwritable =
-        BatchConverter(*control, p, "/nonexistent-folder", "PNG").Run(Entries({good, good}), nowhere);
-    QCOMPARE(unwritable.Failures(), 2);
-    QVERIFY(nowhere.messages[0].contains("cannot write /nonexistent-folder/good.png"));
 }
 
 void BatchTest::longFailureListsAreCut()
@@ -282,14 +281,134 @@ void BatchTest::cancelEndsTheBatchThere()
     QTemporaryDir in, out;
     const QString a = test::MakeImage(in.filePath("a.png"));
     const QString b = test::MakeImage(in.filePath("b.png"));
+    const QString c = test::MakeImage(in.filePath("c.png"));
+    const QString broken = test::MakeFile(QDir(in.path()), "broken.png", 40);
     const auto control = CreateHeadlessImagingControl();
+    ConversionProfile p;
+    p.OpenFolder = 1;  // not opened after a cancel
     test::ScriptedObserver observer;
     observer.stopBefore = 1;
-    const BatchSummary summary = BatchConverter(*control, ConversionProfile{}, out.path(), "PNG").Run(Entries({a, b}), observer);
+    const BatchSummary summary = BatchConverter(*control, p, out.path(), "PNG").Run(Entries({a, b}), observer);
     QVERIFY(summary.cancelled);
     QVERIFY(QFile::exists(out.filePath("a.png")));
     QVERIFY(!QFile::exists(out.filePath("b.png")));
+    QCOMPARE(observer.messages, QStringList{"Conversion cancelled: 1 of 2 files converted."});
+    QVERIFY(observer.openedFolders.isEmpty());
+
+    // Failures before the cancel are still listed.
+    test::ScriptedObserver late;
+    late.stopBefore = 2;
+    BatchConverter(*control, p, out.path(), "PNG").Run(Entries({broken, c, a}), late);
+    QCOMPARE(late.messages.size(), 1);
+    QVERIFY2(late.messages[0].startsWith("Conversion cancelled: 1 of 3 files converted.\n1 of 2 files failed:\n" +
+                                         broken + ": "),
+             qPrintable(late.messages[0]));
+    QVERIFY(late.openedFolders.isEmpty());
+}
+
+void BatchTest::anOutputOntoItsSourceFailsAndKeepsTheSource()
+{
+    QTemporaryDir in;
+    const QString a = test::MakeImage(in.filePath("a.jpg"));
+    const QString tif = MakeSource(QDir(in.path()), "t", "tif");
+    // An old time, so that any rewrite would show.
+    const QDateTime old = QDateTime::currentDateTimeUtc().addDays(-3);
+    for (const QString& path : {a, tif}) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    const QByteArray bytesA = test::ReadAll(a), bytesTif = test::ReadAll(tif);
+    // The same folder spelled through "..", and through a link to it.
+    QVERIFY(QDir(in.path()).mkdir("sub"));
+    QVERIFY(QFile::link(in.path(), in.filePath("linked")));
+    const struct {
+        QString folder;
+        QString format;
+        QString source;
+        int overWrite;
+    } cases[] = {
+        {in.path(), "JPG", a, 1},
+        {in.path(), "JPG", a, 0},
+        {in.filePath("sub/.."), "JPG", a, 1},
+        {in.filePath("linked"), "TIF", tif, 0},
+    };
+    const auto control = CreateHeadlessImagingControl();
+    for (const auto& c : cases) {
+        ConversionProfile p;
+        p.OverWrite = c.overWrite;
+        p.TIFCompIndex = 1;  // CCITT: would turn the colour original into one bit
+        test::ScriptedObserver observer;
+        observer.answer = [](const QString&) { return true; };  // Yes to any overwrite question
+        const BatchSummary summary = BatchConverter(*control, p, c.folder, c.format).Run(Entries({c.source}), observer);
+        QCOMPARE(summary.Failures(), 1);
+        QCOMPARE(summary.files[0].reason, ReplacesSourceReason());
+        QVERIFY(observer.questions.isEmpty());
+        QVERIFY2(observer.messages.value(0).endsWith(": " + ReplacesSourceReason()), qPrintable(observer.messages.value(0)));
+    }
+    QCOMPARE(test::ReadAll(a), bytesA);
+    QCOMPARE(test::ReadAll(tif), bytesTif);
+    QCOMPARE(QFileInfo(a).lastModified(), old.toLocalTime());
+    QCOMPARE(QFileInfo(tif).lastModified(), old.toLocalTime());
+
+    // A prefix makes it another file, which converts.
+    ConversionProfile prefixed;
+    prefixed.Prefix = "x_";
+    test::ScriptedObserver observer;
+    BatchConverter(*control, prefixed, in.path(), "JPG").Run(Entries({a}), observer);
     QCOMPARE(observer.messages, QStringList{"Save Completed"});
+    QVERIFY(QFile::exists(in.filePath("x_a.jpg")));
+}
+
+void BatchTest::aMissingOutputFolderIsCreated()
+{
+    QTemporaryDir in, out;
+    const QString a = test::MakeImage(in.filePath("a.png"));
+    const QString folder = out.filePath("Documents/converted");
+    const auto control = CreateHeadlessImagingControl();
+    test::ScriptedObserver observer;
+    const BatchSummary summary = BatchConverter(*control, ConversionProfile{}, folder, "BMP").Run(Entries({a, a}), observer);
+    QCOMPARE(summary.Failures(), 0);
+    QCOMPARE(observer.messages, QStringList{"Save Completed"});
+    QCOMPARE(QImage(folder + "/a.bmp").size(), QSize(64, 48));
+}
+
+void BatchTest::aFolderThatCannotBeCreatedIsReportedOnce()
+{
+    QTemporaryDir in;
+    const QString a = test::MakeImage(in.filePath("a.png"));
+    const QString underAFile = a + "/out";  // a file stands where a folder would have to be
+    test::RecordingControl control;
+    ConversionProfile p;
+    p.OpenFolder = 1;
+    test::ScriptedObserver observer;
+    const BatchSummary summary = BatchConverter(control, p, underAFile, "PNG").Run(Entries({a, a, a}), observer);
+    QCOMPARE(observer.messages.size(), 1);
+    QVERIFY2(observer.messages[0].startsWith("Cannot create the output folder " + underAFile + ": "),
+             qPrintable(observer.messages[0]));
+    QVERIFY(observer.messages[0].size() > QString("Cannot create the output folder " + underAFile + ": ").size());
+    QVERIFY(!summary.error.isEmpty());
+    QVERIFY(summary.files.empty());
+    QVERIFY(observer.begun.isEmpty());
+    QVERIFY(control.calls.isEmpty());  // nothing loaded, nothing converted
+    QVERIFY(observer.openedFolders.isEmpty());
+}
+
+void BatchTest::theBatchKeepsTheProfileItStartedWith()
+{
+    QTemporaryDir in, out;
+    const QString a = test::MakeImage(in.filePath("a.png"));
+    const QString b = test::MakeImage(in.filePath("b.png"));
+    ConversionProfile p;
+    p.JPEGQuality = 40;
+    test::RecordingControl control;
+    test::ScriptedObserver observer;
+    BatchConverter converter(control, p, out.path(), "JPG");
+    // What the Encoder Setting dialog would do to the window's profile while the batch runs.
+    p.JPEGQuality = 90;
+    converter.Run(Entries({a, b}), observer);
+    QVERIFY(control.calls.contains("JpegQuality 40"));
+    QVERIFY(!control.calls.contains("JpegQuality 90"));
 }
 
 QTEST_MAIN(BatchTest)

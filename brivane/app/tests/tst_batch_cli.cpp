@@ -2,6 +2,7 @@
 #include "profile/ConversionProfile.h"
 #include "TestSupport.h"
 
+#include <QDateTime>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -34,6 +35,7 @@ private slots:
     void convertsAndPrintsOneLineAFile();
     void anyFailureExitsOne();
     void overwriteQuestionsAreNoUnlessYes();
+    void anOutputOntoItsSourceFails();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -111,6 +113,29 @@ void BatchCliTest::overwriteQuestionsAreNoUnlessYes()
     QCOMPARE(replaced.exitCode, 0);
     QCOMPARE(replaced.out, "ok " + out + "\n");
     QCOMPARE(QImage(out).size(), QSize(64, 48));
+}
+
+void BatchCliTest::anOutputOntoItsSourceFails()
+{
+    const QDateTime old = QDateTime::currentDateTimeUtc().addDays(-2);
+    {
+        QFile f(image_);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    const QByteArray before = test::ReadAll(image_);
+    for (const int overWrite : {0, 1}) {
+        ConversionProfile p;  // no prefix or suffix
+        p.OverWrite = overWrite;
+        const QString profile = dir_->filePath(QStringLiteral("plain%1.ini").arg(overWrite));
+        QVERIFY(SaveProfile(p, profile.toStdString()));
+        const Run run = Batch({"--yes", "--format", "png", "--output", dir_->path(), "--profile", profile, image_});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.out, "failed " + image_ +
+                              ": the output would replace the source file; set a prefix, a suffix or another output folder\n");
+    }
+    QCOMPARE(test::ReadAll(image_), before);
+    QCOMPARE(QFileInfo(image_).lastModified(), old.toLocalTime());
 }
 
 QTEST_MAIN(BatchCliTest)
