@@ -7,6 +7,7 @@
 #include "app/CFolderDialog.h"
 #include "app/COptionDlg.h"
 #include "app/ImageExtensions.h"
+#include "app/InputBlocker.h"
 #include "app/OutputFormats.h"
 #include "imaging/CImageViewer.h"
 #include "settings/EncoderProfileExchange.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -199,6 +201,13 @@ void CMainDlg::OnBrowse()
 
 void CMainDlg::OnConvertNow()
 {
+    // The batch processes events between files; a click that gets through must not start
+    // another batch on the same worker.
+    if (converting_)
+        return;
+    converting_ = true;
+    const auto done = qScopeGuard([this] { converting_ = false; });
+    const InputBlocker blocker(this);
     // A copy of the rows: nothing the user does while the batch runs can change what it converts.
     std::vector<FileEntry> files;
     for (int row = 0; row < fileList_->GetItemCount(); ++row) {
@@ -213,7 +222,7 @@ void CMainDlg::OnListItemChanged(int row)
 {
     const QString path = fileList_->GetItemText(row, FileListModel::kFolder) +
                          fileList_->GetItemText(row, FileListModel::kName);
-    if (preview_->GetImageFile() == path)
+    if (preview_->GetImageFile() == path && preview_->HasImage())
         return;
     exifList_->ResetContent();
     preview_->SetImageFile(path);

@@ -66,9 +66,11 @@ public:
     void OnEncoderSetting();
     // The output folder chooser; its folder goes into the output folder box.
     void OnBrowse();
-    // Converts every row into the chosen format (Convert Now).
+    // Converts every row into the chosen format (Convert Now). While the batch runs the window
+    // takes no input; only the progress dialog and the batch's questions do.
     void OnConvertNow();
-    // Shows `row` in the preview and lists its EXIF tags, unless that file is shown already.
+    // Shows `row` in the preview and lists its EXIF tags, unless that file is shown already
+    // (a file whose preview failed is loaded again).
     void OnListItemChanged(int row);
     void OnPreviewDblClick();
 
@@ -98,4 +100,5 @@ private:
     FolderChooser chooseFolder_;
     FolderChooser chooseOutputFolder_;
     FolderOpener openFolder_;
+    bool converting_ = false;  // a batch is running
 };

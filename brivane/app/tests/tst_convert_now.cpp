@@ -73,6 +73,7 @@ private slots:
     void sameFileTwiceAsksOnceForTheSecond();
     void failuresEndWithTheirList();
     void progressNamesTheFileAndCancelStops();
+    void theWindowTakesNoInputWhileABatchRuns();
 };
 
 void ConvertNowTest::emptyListAsksForImages()
@@ -133,6 +134,44 @@ void ConvertNowTest::progressNamesTheFileAndCancelStops()
     progress.Progress()->cancel();
     QVERIFY(!progress.BeginFile(3, 20, "next.png"));
     QCOMPARE(QApplication::overrideCursor(), nullptr);  // no wait cursor left behind
+}
+
+void ConvertNowTest::theWindowTakesNoInputWhileABatchRuns()
+{
+    QTemporaryDir in;
+    const QString a = test::MakeImage(in.filePath("a.png"));
+    const QString b = test::MakeImage(in.filePath("b.png"));
+    ConversionProfile p;
+    p.OverWrite = 1;  // a second batch would ask about the outputs of the first
+    Window w(p);
+    w.dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.dialog.get()));
+    w.dialog->FileList()->AddFiles({a, b});
+    w.dialog->FormatBox()->setCurrentIndex(w.dialog->FormatBox()->findText("Bmp"));
+    auto* convert = w.dialog->Controls().Get<QPushButton>(res::IDC_CONVERT);
+    MessageBoxScript script([](const QString&) { return QMessageBox::No; });
+
+    // Runs inside the batch, when it first lets events through: a mouse click, the space key
+    // on the focused button, and a click made by the program.
+    bool sent = false;
+    QTimer::singleShot(0, [&] {
+        QTest::mouseClick(convert, Qt::LeftButton);
+        convert->setFocus();
+        QTest::keyClick(convert, Qt::Key_Space);
+        convert->click();
+        sent = true;
+    });
+    convert->click();
+    QVERIFY(sent);
+    QCOMPARE(script.texts, QStringList{"Save Completed"});
+    QVERIFY(QFile::exists(w.out.filePath("a.bmp")));
+    QVERIFY(QFile::exists(w.out.filePath("b.bmp")));
+
+    // Afterwards the window takes input again.
+    QTest::mouseClick(convert, Qt::LeftButton);
+    QTRY_COMPARE(script.texts.size(), 4);
+    QCOMPARE(script.texts.last(), QStringLiteral("Save Completed"));
+    QVERIFY(script.texts[1].startsWith("Are you sure overwrite "));
 }
 
 QTEST_MAIN(ConvertNowTest)
