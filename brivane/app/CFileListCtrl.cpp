@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QHeaderView>
+#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -105,6 +106,17 @@ void CFileListCtrl::RemoveAll()
 {
     selectionModel()->clear();
     model_.Clear();
+}
+
+void CFileListCtrl::mousePressEvent(QMouseEvent* event)
+{
+    const int before = GetSelectionMark();
+    const bool onSelected = before >= 0 && indexAt(event->position().toPoint()).row() == before &&
+                            selectionModel()->isRowSelected(before, QModelIndex());
+    QTableView::mousePressEvent(event);
+    // A click on the row already selected changes no selection, so it is announced here.
+    if (onSelected && event->button() == Qt::LeftButton && GetSelectionMark() == before)
+        emit ItemSelected(before);
 }
 
 void CFileListCtrl::OnSelectionChanged(const QItemSelection& selected)

@@ -38,8 +38,12 @@ public:
     void SelectItem(int row);
 
 signals:
-    // A row became selected (by the user or by SelectItem).
+    // A row became selected (by the user or by SelectItem), or the selected row was clicked
+    // again (so that a preview that failed can be tried again).
     void ItemSelected(int row);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void OnSelectionChanged(const QItemSelection& selected);

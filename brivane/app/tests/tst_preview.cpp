@@ -119,6 +119,36 @@ private slots:
         QCOMPARE(dlg.ExifList()->count(), 0);
     }
 
+    void aFailedPreviewIsLoadedAgain()
+    {
+        // Files still being copied: unreadable at first, complete a moment later.
+        QTemporaryDir dir;
+        const QString late = test::MakeFile(QDir(dir.path()), QStringLiteral("late.png"), 20);
+        const QString later = test::MakeFile(QDir(dir.path()), QStringLiteral("later.png"), 20);
+        CMainDlg dlg(Profile());
+        dlg.FileList()->AddFiles({late, late, later});
+        dlg.FileList()->SelectItem(0);
+        QVERIFY(!dlg.Preview()->HasImage());
+        QVERIFY(QFile::remove(late));
+        QVERIFY(QFile::copy(png_, late));
+        dlg.FileList()->SelectItem(1);  // the same file in another row, now complete
+        QVERIFY(dlg.Preview()->HasImage());
+        QCOMPARE(dlg.Preview()->ImageSize(), QSize(64, 48));
+
+        // A click on the selected row itself tries again too.
+        dlg.FileList()->SelectItem(2);
+        QVERIFY(!dlg.Preview()->HasImage());
+        QVERIFY(QFile::remove(later));
+        QVERIFY(QFile::copy(png_, later));
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        CFileListCtrl* list = dlg.FileList();
+        const QRect cell = list->visualRect(list->model()->index(2, FileListModel::kName));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(list->GetSelectionMark(), 2);
+        QVERIFY(dlg.Preview()->HasImage());
+    }
+
     void removeAllAsksAndLeavesThePreviewAlone()
     {
         CMainDlg dlg(Profile());
