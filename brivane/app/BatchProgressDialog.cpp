@@ -62,6 +62,9 @@ void BatchProgressDialog::EndFile(const BatchFileResult&)
 
 void BatchProgressDialog::ShowMessage(BatchMessage kind, const QString& text)
 {
+    // reset() also stops the timer that would show a dialog not shown yet, which would
+    // otherwise pop up over the end message of a short batch.
+    progress_->reset();
     progress_->hide();
     const QString title = owner_ ? owner_->windowTitle() : QString();
     if (kind == BatchMessage::Failures || kind == BatchMessage::FolderError)

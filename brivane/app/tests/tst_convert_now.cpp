@@ -8,6 +8,7 @@
 #include "res/ResourceIds.h"
 #include "TestSupport.h"
 
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -74,6 +75,7 @@ private slots:
     void failuresEndWithTheirList();
     void progressNamesTheFileAndCancelStops();
     void theWindowTakesNoInputWhileABatchRuns();
+    void aShortBatchShowsNoProgressOverItsEndMessage();
 };
 
 void ConvertNowTest::emptyListAsksForImages()
@@ -172,6 +174,28 @@ void ConvertNowTest::theWindowTakesNoInputWhileABatchRuns()
     QTRY_COMPARE(script.texts.size(), 4);
     QCOMPARE(script.texts.last(), QStringLiteral("Save Completed"));
     QVERIFY(script.texts[1].startsWith("Are you sure overwrite "));
+}
+
+void ConvertNowTest::aShortBatchShowsNoProgressOverItsEndMessage()
+{
+    // A batch done before the progress dialog was due: the dialog must not pop up later, over
+    // the end message, while the user reads it.
+    QWidget owner;
+    BatchProgressDialog progress(&owner, {});
+    QVERIFY(progress.BeginFile(0, 1, "a.png"));
+    progress.EndFile({});
+    bool progressShown = true;
+    QTimer::singleShot(700, [&] { progressShown = progress.Progress()->isVisible(); });
+    QTimer::singleShot(750, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->accept();
+    });
+    test::OnNextModal([](QWidget*) {});  // only its watchdog, should the box stay open
+    QElapsedTimer clock;
+    clock.start();
+    progress.ShowMessage(BatchMessage::Completed, "Save Completed");
+    QVERIFY(clock.elapsed() >= 700);
+    QVERIFY(!progressShown);
 }
 
 QTEST_MAIN(ConvertNowTest)
