@@ -1,6 +1,7 @@
 #include "viewer/CViewerDlg.h"
 
 #include "imaging/CImageViewer.h"
+#include "imaging/SameFile.h"
 #include "res/Icons.h"
 #include "res/Layouts.h"
 #include "res/ListControls.h"
@@ -111,6 +112,9 @@ QString CViewerDlg::ChooseBase(QString* format)
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(FromView(row->description));
     dialog.setDefaultSuffix(FromView(row->extension));
+    // The file written can differ from the name typed (its extension follows the format list),
+    // so the question about replacing is asked later, about the file written.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString chosen = dialog.selectedFiles().first();
@@ -129,15 +133,31 @@ void CViewerDlg::OnCropImage() { Export(true); }
 
 void CViewerDlg::Export(bool selectionOnly)
 {
+    // Without a rectangle there is nothing to crop: no name to ask for.
+    if (selectionOnly && image_->Selection().isEmpty()) {
+        QMessageBox::information(this, QString(), QStringLiteral("Please draw the selection rectangle on image first"));
+        return;
+    }
     QString format;
     const QString base = ChooseBase(&format);
     if (base.isEmpty())
         return;
+    const QString target = base + QLatin1Char('.') + format;
+    // The file shown is what is read from: replacing it would lose the original.
+    if (brivane::IsSameFile(target, path_)) {
+        QMessageBox::warning(
+            this, QString(),
+            QStringLiteral("Cannot save %1: the output would replace the source file; choose another name or folder")
+                .arg(target));
+        return;
+    }
+    if (QFileInfo::exists(target) &&
+        QMessageBox::question(this, QString(), QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(target),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
     const short saved = selectionOnly ? image_->SaveSelection(base, format) : image_->SaveImage(base, format);
     if (saved == 1)
-        QMessageBox::information(this, QString(), QStringLiteral("Save to ") + base + QLatin1Char('.') + format);
-    else if (selectionOnly)
-        QMessageBox::information(this, QString(), QStringLiteral("Please draw the selection rectangle on image first"));
-    else  // a failed export must not pass unnoticed
-        QMessageBox::warning(this, QString(), QStringLiteral("Cannot save %1.%2: %3").arg(base, format, image_->LastError()));
+        QMessageBox::information(this, QString(), QStringLiteral("Save to ") + target);
+    else  // a failed save must not pass unnoticed, nor be blamed on the rectangle
+        QMessageBox::warning(this, QString(), QStringLiteral("Cannot save %1: %2").arg(target, image_->LastError()));
 }
