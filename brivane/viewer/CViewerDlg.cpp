@@ -10,6 +10,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -52,6 +53,12 @@ CViewerDlg::CViewerDlg(QString path, QWidget* parent) : QDialog(parent), path_(s
     connect(button(res::IDC_PREVIOUS_PAGE), &QPushButton::clicked, this, &CViewerDlg::OnPreviousPage);
     connect(button(res::IDC_EXPORT_IMAGE), &QPushButton::clicked, this, &CViewerDlg::OnExportImage);
     connect(button(res::IDC_CROP_IMAGE), &QPushButton::clicked, this, &CViewerDlg::OnCropImage);
+    // No button stands for Enter: a dialog would otherwise make the first one (Zoom In) or the
+    // focused one its default, and Enter typed after a page number would press it.
+    for (QPushButton* push : findChildren<QPushButton*>()) {
+        push->setAutoDefault(false);
+        push->setDefault(false);
+    }
 
     pageBox_->setText(QString::number(currentPage_));
     for (const ViewerFormat& f : kViewerFormats)
@@ -73,6 +80,17 @@ CViewerDlg::CViewerDlg(QString path, QWidget* parent) : QDialog(parent), path_(s
     button(res::IDC_PREVIOUS_PAGE)->setEnabled(paged_);
     image_->SetDisplayFlag(true);
     image_->SetDisplayMode(kOriginalSize);
+}
+
+void CViewerDlg::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = event->modifiers() == Qt::NoModifier ||
+                       (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);  // Esc rejects
 }
 
 void CViewerDlg::OnZoomIn() { image_->ZoomIn(); }

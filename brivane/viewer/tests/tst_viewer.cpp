@@ -162,6 +162,8 @@ private slots:
     void exportNeverReplacesTheOpenFile();
     void overwriteQuestionNamesTheFileWritten();
     void cropSaysWhyAWriteFailed();
+    void enterAndEscCloseWithoutZooming_data();
+    void enterAndEscCloseWithoutZooming();
 
 private:
     QTemporaryDir dir_;
@@ -372,6 +374,50 @@ void ViewerTest::cropSaysWhyAWriteFailed()
     QVERIFY(texts.first().size() > QString("Cannot save " + target + ": ").size());
     QVERIFY(!texts.first().contains("selection rectangle"));
     QVERIFY(!QFile::exists(target));
+}
+
+void ViewerTest::enterAndEscCloseWithoutZooming_data()
+{
+    QTest::addColumn<int>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Return in the page box") << res::IDC_CURRENT_PAGE << int(Qt::Key_Return) << int(QDialog::Accepted);
+    QTest::newRow("keypad Enter in the page box") << res::IDC_CURRENT_PAGE << int(Qt::Key_Enter) << int(QDialog::Accepted);
+    QTest::newRow("Return on Zoom Out") << res::IDC_ZOOM_OUT << int(Qt::Key_Return) << int(QDialog::Accepted);
+    QTest::newRow("Return on Zoom In") << res::IDC_ZOOM_IN << int(Qt::Key_Return) << int(QDialog::Accepted);
+    QTest::newRow("Return in the format list") << res::IDC_VIEWER_FORMAT << int(Qt::Key_Return) << int(QDialog::Accepted);
+    QTest::newRow("Esc in the page box") << res::IDC_CURRENT_PAGE << int(Qt::Key_Escape) << int(QDialog::Rejected);
+    QTest::newRow("Esc on Zoom In") << res::IDC_ZOOM_IN << int(Qt::Key_Escape) << int(QDialog::Rejected);
+}
+
+void ViewerTest::enterAndEscCloseWithoutZooming()
+{
+    QFETCH(int, focus);
+    QFETCH(int, key);
+    QFETCH(int, result);
+    CViewerDlg v(WritePng(dir_.filePath("keys.png")));
+    v.show();
+    QApplication::setActiveWindow(&v);
+    QVERIFY(QTest::qWaitForWindowActive(&v));
+    const QSize shown = v.Image()->DisplayedSize();
+    QWidget* target = v.Controls().Get(focus);
+    target->setFocus();
+    QTRY_VERIFY(target->hasFocus());
+    // Nothing is saved by a stray key: a save dialog would be answered with Cancel here.
+    test::OnNextModal(
+        [](QWidget* modal) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+        },
+        5);
+    QTest::keyClick(target, static_cast<Qt::Key>(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QTest::qWait(80);
+    QCOMPARE(v.Image()->DisplayedSize(), shown);
+    QVERIFY(!v.isVisible());
+    QCOMPARE(v.result(), result);
+    // Nor does any button look like the one Enter presses.
+    for (QPushButton* button : v.findChildren<QPushButton*>())
+        QVERIFY2(!button->isDefault() && !button->autoDefault(), qPrintable(button->text()));
 }
 
 QTEST_MAIN(ViewerTest)
