@@ -2,10 +2,13 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -52,6 +55,35 @@ QString CheckDimensions(const QByteArray& data)
     return {};
 }
 
+// What Magick++ says when a coder gave up without saying why.
+constexpr QLatin1String kNothingLoaded("No image was loaded");
+
+// A property name a PNG text chunk can carry back: libpng refuses a keyword left empty once
+// blanks and unprintable characters are dropped. Such names come only from damaged files.
+bool IsWritableKeyword(std::string_view name)
+{
+    return std::any_of(name.begin(), name.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return (u > 0x20 && u < 0x7f) || u > 0xa0;
+    });
+}
+
+// Damaged metadata (a text chunk without a keyword, say) would fail every later save of a
+// picture that is itself fine; it is dropped on reading instead.
+void DropUnwritableProperties(Magick::Image& image)
+{
+    image.modifyImage();
+    MagickCore::Image* core = image.image();
+    std::vector<std::string> broken;
+    MagickCore::ResetImagePropertyIterator(core);
+    while (const char* name = MagickCore::GetNextImageProperty(core)) {
+        if (!IsWritableKeyword(name))
+            broken.emplace_back(name);
+    }
+    for (const std::string& name : broken)
+        MagickCore::DeleteImageProperty(core, name.c_str());
+}
+
 }  // namespace
 
 QString DescribeMagickError(const std::exception& error)
@@ -63,7 +95,11 @@ QString DescribeMagickError(const std::exception& error)
     const QString client = QString::fromLocal8Bit(MagickCore::GetClientName()) + QStringLiteral(": ");
     if (text.startsWith(client))
         text.remove(0, client.size());
-    return text;
+    // The quoted file name after the reason is empty, or the coder prefix given ("PNG:[0]"), for
+    // data read from memory; it names nothing the user knows: "insufficient image data in file `'".
+    static const QRegularExpression kMemoryName(QStringLiteral("(?: in file)? `(?:[A-Za-z0-9]+:(?:\\[\\d+\\])?)?'"));
+    text.remove(kMemoryName);
+    return text.trimmed();
 }
 
 void EnsureMagickStarted()
@@ -90,6 +126,14 @@ std::optional<Magick::Image> ReadMagickFrame(const QByteArray& data, std::string
             *error = reason;
         return std::nullopt;
     };
+    // Without a cause from the coder, say what was tried.
+    const auto withCause = [&data, coder, index](const QString& reason) {
+        if (!reason.isEmpty() && !reason.startsWith(kNothingLoaded))
+            return reason;
+        if (index > 0 && CountMagickFrames(data, coder) <= index)
+            return QStringLiteral("no such page");
+        return QStringLiteral("not a readable %1 image").arg(QLatin1String(coder.data(), static_cast<qsizetype>(coder.size())));
+    };
     if (data.isEmpty())
         return fail(QStringLiteral("the file is empty"));
     if (index < 0)
@@ -112,10 +156,11 @@ std::optional<Magick::Image> ReadMagickFrame(const QByteArray& data, std::string
             warning = DescribeMagickError(e);
         }
         if (image.columns() == 0 || image.rows() == 0)
-            return fail(warning.isEmpty() ? QStringLiteral("no image data") : warning);
+            return fail(withCause(warning));
+        DropUnwritableProperties(image);
         return image;
     } catch (const std::exception& e) {
-        return fail(DescribeMagickError(e));
+        return fail(withCause(DescribeMagickError(e)));
     }
 }
 

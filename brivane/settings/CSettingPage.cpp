@@ -27,7 +27,8 @@ QLineEdit* CSettingPage::FirstNonInteger() const
 {
     for (int id : NumberBoxes()) {
         auto* box = controls_.Get<QLineEdit>(id);
-        if (!ParseInteger(box->text()))
+        // A disabled box cannot be corrected; reading it back keeps the stored value instead.
+        if (box->isEnabledTo(this) && !ParseInteger(box->text()))
             return box;
     }
     return nullptr;

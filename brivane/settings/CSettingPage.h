@@ -26,10 +26,12 @@ public:
 
     // Member values into the controls, then the page's enable rules.
     virtual void DataToControls() = 0;
-    // Controls into the member values. Number boxes that do not hold an integer keep their value;
-    // the dialog asks FirstNonInteger() first so that this does not happen.
+    // Controls into the member values, disabled ones included. Number boxes that do not hold an
+    // integer keep their value; the dialog asks FirstNonInteger() first so that this happens
+    // only to disabled boxes.
     virtual void ControlsToData() = 0;
-    // The first number box, in the page's order, whose text is not an integer; nullptr if none.
+    // The first enabled number box, in the page's order, whose text is not an integer; nullptr
+    // if none. A disabled box is skipped: the user could not correct it.
     QLineEdit* FirstNonInteger() const;
 
 protected:

@@ -1,6 +1,7 @@
 #include "viewer/CViewerDlg.h"
 
 #include "imaging/CImageViewer.h"
+#include "imaging/SameFile.h"
 #include "res/Icons.h"
 #include "res/Layouts.h"
 #include "res/ListControls.h"
@@ -9,6 +10,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -51,6 +53,12 @@ CViewerDlg::CViewerDlg(QString path, QWidget* parent) : QDialog(parent), path_(s
     connect(button(res::IDC_PREVIOUS_PAGE), &QPushButton::clicked, this, &CViewerDlg::OnPreviousPage);
     connect(button(res::IDC_EXPORT_IMAGE), &QPushButton::clicked, this, &CViewerDlg::OnExportImage);
     connect(button(res::IDC_CROP_IMAGE), &QPushButton::clicked, this, &CViewerDlg::OnCropImage);
+    // No button stands for Enter: a dialog would otherwise make the first one (Zoom In) or the
+    // focused one its default, and Enter typed after a page number would press it.
+    for (QPushButton* push : findChildren<QPushButton*>()) {
+        push->setAutoDefault(false);
+        push->setDefault(false);
+    }
 
     pageBox_->setText(QString::number(currentPage_));
     for (const ViewerFormat& f : kViewerFormats)
@@ -72,6 +80,17 @@ CViewerDlg::CViewerDlg(QString path, QWidget* parent) : QDialog(parent), path_(s
     button(res::IDC_PREVIOUS_PAGE)->setEnabled(paged_);
     image_->SetDisplayFlag(true);
     image_->SetDisplayMode(kOriginalSize);
+}
+
+void CViewerDlg::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = event->modifiers() == Qt::NoModifier ||
+                       (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);  // Esc rejects
 }
 
 void CViewerDlg::OnZoomIn() { image_->ZoomIn(); }
@@ -111,6 +130,9 @@ QString CViewerDlg::ChooseBase(QString* format)
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(FromView(row->description));
     dialog.setDefaultSuffix(FromView(row->extension));
+    // The file written can differ from the name typed (its extension follows the format list),
+    // so the question about replacing is asked later, about the file written.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString chosen = dialog.selectedFiles().first();
@@ -129,15 +151,31 @@ void CViewerDlg::OnCropImage() { Export(true); }
 
 void CViewerDlg::Export(bool selectionOnly)
 {
+    // Without a rectangle there is nothing to crop: no name to ask for.
+    if (selectionOnly && image_->Selection().isEmpty()) {
+        QMessageBox::information(this, QString(), QStringLiteral("Please draw the selection rectangle on image first"));
+        return;
+    }
     QString format;
     const QString base = ChooseBase(&format);
     if (base.isEmpty())
         return;
+    const QString target = base + QLatin1Char('.') + format;
+    // The file shown is what is read from: replacing it would lose the original.
+    if (brivane::IsSameFile(target, path_)) {
+        QMessageBox::warning(
+            this, QString(),
+            QStringLiteral("Cannot save %1: the output would replace the source file; choose another name or folder")
+                .arg(target));
+        return;
+    }
+    if (QFileInfo::exists(target) &&
+        QMessageBox::question(this, QString(), QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(target),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
     const short saved = selectionOnly ? image_->SaveSelection(base, format) : image_->SaveImage(base, format);
     if (saved == 1)
-        QMessageBox::information(this, QString(), QStringLiteral("Save to ") + base + QLatin1Char('.') + format);
-    else if (selectionOnly)
-        QMessageBox::information(this, QString(), QStringLiteral("Please draw the selection rectangle on image first"));
-    else  // a failed export must not pass unnoticed
-        QMessageBox::warning(this, QString(), QStringLiteral("Cannot save %1.%2: %3").arg(base, format, image_->LastError()));
+        QMessageBox::information(this, QString(), QStringLiteral("Save to ") + target);
+    else  // a failed save must not pass unnoticed, nor be blamed on the rectangle
+        QMessageBox::warning(this, QString(), QStringLiteral("Cannot save %1: %2").arg(target, image_->LastError()));
 }

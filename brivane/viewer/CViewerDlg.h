@@ -36,6 +36,10 @@ public:
     void OnExportImage();
     void OnCropImage();
 
+protected:
+    // Enter closes the viewer as OK, Esc as Cancel, wherever the focus is.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     // The save dialog for the selected format; the chosen path without its extension, or ""
     // when cancelled.

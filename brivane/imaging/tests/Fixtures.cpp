@@ -230,3 +230,22 @@ QString Fixtures::WriteBytes(const QString& name, const QByteArray& bytes)
     file.write(bytes);
     return path;
 }
+
+QString Fixtures::WritePngChunks(const QString& name, const std::vector<std::pair<const char*, QByteArray>>& chunks)
+{
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    for (const auto& [type, data] : chunks)
+        AppendPngChunk(png, type, data);
+    return WriteBytes(name, png);
+}
+
+QByteArray Fixtures::Deflate(const QByteArray& data)
+{
+    uLongf size = compressBound(static_cast<uLong>(data.size()));
+    QByteArray out(static_cast<qsizetype>(size), '\0');
+    EXPECT_EQ(compress(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.constData()),
+                       static_cast<uLong>(data.size())),
+              Z_OK);
+    out.resize(static_cast<qsizetype>(size));
+    return out;
+}

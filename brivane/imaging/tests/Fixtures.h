@@ -39,6 +39,9 @@ public:
     // A valid, tiny PNG that declares `size` pixels of 1-bit grey: a decompression bomb.
     QString WritePngBomb(const QString& name, QSize size);
     QString WriteBytes(const QString& name, const QByteArray& bytes);
+    // A PNG signature followed by these chunks (type, data) with correct CRCs, as given.
+    QString WritePngChunks(const QString& name, const std::vector<std::pair<const char*, QByteArray>>& chunks);
+    static QByteArray Deflate(const QByteArray& data);
 
 private:
     QTemporaryDir dir_;

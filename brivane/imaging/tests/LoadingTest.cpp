@@ -1,11 +1,14 @@
 #include "Fixtures.h"
 
 #include "imaging/CImageViewer.h"
+#include "imaging/ImagingControl.h"
 
 #include <Magick++.h>
 
 #include <QElapsedTimer>
 #include <QImage>
+#include <QRegularExpression>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -176,6 +179,113 @@ TEST(ImagingLoad, UnreadableFilesLeaveTheControlEmpty)
     viewer.SetImageFile("");
     ExpectEmpty(viewer);
     EXPECT_EQ(viewer.GetImageFile(), "");
+}
+
+namespace {
+
+QByteArray Header(quint32 width, quint32 height, char depth, char colourType)
+{
+    char data[13] = {};
+    qToBigEndian(width, data);
+    qToBigEndian(height, data + 4);
+    data[8] = depth;
+    data[9] = colourType;
+    return {data, 13};
+}
+
+// Rows of `width` 3-byte pixels, each behind a "no filter" byte, from a fixed pseudo-random
+// sequence: they compress poorly, so half the stream is half the picture.
+QByteArray NoisyRgbRows(int width, int height)
+{
+    QByteArray rows;
+    quint32 state = 12345;
+    for (int y = 0; y < height; ++y) {
+        rows.append('\0');
+        for (int i = 0; i < width * 3; ++i) {
+            state = state * 1103515245u + 12345u;
+            rows.append(static_cast<char>(state >> 24));
+        }
+    }
+    return rows;
+}
+
+// Loads `path` in the conversion control and saves it as `format`; the reason when either fails.
+QString ConvertReason(const QString& path, const QString& base, const QString& format = QStringLiteral("bmp"))
+{
+    const std::unique_ptr<IImagingControl> control = CreateHeadlessImagingControl();
+    control->SetImageFile(path);
+    if (!control->LastError().isEmpty())
+        return control->LastError();
+    return control->SaveImage(base, format) == 1 ? QString() : control->LastError();
+}
+
+}  // namespace
+
+TEST(ImagingLoad, DamagedPngsFailWithAReasonInPlainWords)
+{
+    Fixtures files;
+    const QByteArray palette("\xff\0\0\0\0\xff", 6);  // two entries
+    QByteArray indexRows;
+    for (int y = 0; y < 4; ++y)
+        indexRows.append(QByteArray("\0", 1) + QByteArray("\1\1\1\5\1\1\1\1", 8));  // index 5 of 2
+    const QByteArray noisy = Fixtures::Deflate(NoisyRgbRows(64, 64));
+    const QByteArray rgbHeader = Header(64, 64, 8, 2);
+
+    struct Case {
+        QString path;
+        QString words;  // what the reason must say, in any letter case
+    };
+    const Case cases[] = {
+        {files.WritePngChunks("index.png", {{"IHDR", Header(8, 4, 8, 3)}, {"PLTE", palette},
+                                            {"IDAT", Fixtures::Deflate(indexRows)}, {"IEND", {}}}),
+         "colormap index"},
+        {files.WritePngChunks("short.png", {{"IHDR", rgbHeader}, {"IDAT", noisy.left(noisy.size() / 2)}, {"IEND", {}}}),
+         "not a readable PNG image"},
+        {files.WritePngChunks("no-data.png", {{"IHDR", rgbHeader}, {"IEND", {}}}), "insufficient image data"},
+        {files.WritePngChunks("bad-depth.png", {{"IHDR", Header(8, 8, 7, 2)}, {"IDAT", noisy}, {"IEND", {}}}),
+         "not a readable PNG image"},
+        {files.WriteBytes("words.png", "These are words, not pixels.\n"), "image"},
+    };
+    const QRegularExpression clientPrefix(QStringLiteral("^[A-Za-z0-9_.-]+: "));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        const QString reason = ConvertReason(c.path, files.Path("out"));
+        EXPECT_TRUE(reason.contains(c.words, Qt::CaseInsensitive)) << reason.toStdString();
+        // No empty file-name quotes, library source locations or program-name prefix.
+        EXPECT_FALSE(reason.contains(QLatin1Char('`'))) << reason.toStdString();
+        EXPECT_FALSE(reason.contains(QStringLiteral(" @ "))) << reason.toStdString();
+        EXPECT_FALSE(reason.contains(QStringLiteral("error/"))) << reason.toStdString();
+        EXPECT_FALSE(reason.contains(QStringLiteral("No image was loaded"), Qt::CaseInsensitive)) << reason.toStdString();
+        EXPECT_FALSE(clientPrefix.match(reason).hasMatch()) << reason.toStdString();
+        EXPECT_FALSE(reason.trimmed().endsWith(QLatin1Char(':'))) << reason.toStdString();
+        EXPECT_FALSE(QFile::exists(files.Path("out.bmp")));
+    }
+}
+
+TEST(ImagingLoad, BrokenMetadataIsDroppedWhileThePictureConverts)
+{
+    Fixtures files;
+    QByteArray rows;
+    for (int y = 0; y < 6; ++y)
+        rows.append(QByteArray("\0", 1) + QByteArray("\xc8\x64\x32", 3).repeated(10));
+    // Text chunks whose keyword is empty or only blanks: no PNG writer accepts them back.
+    const QString source = files.WritePngChunks(
+        "empty-keyword.png", {{"IHDR", Header(10, 6, 8, 2)}, {"tEXt", QByteArray("\0no keyword", 11)},
+                              {"tEXt", QByteArray("  \0blank keyword", 16)}, {"tEXt", QByteArray("Title\0kept", 10)},
+                              {"IDAT", Fixtures::Deflate(rows)}, {"IEND", {}}});
+    for (const char* format : {"png", "bmp", "jpg"}) {
+        SCOPED_TRACE(format);
+        const QString base = files.Path(QStringLiteral("out-%1").arg(QLatin1String(format)));
+        EXPECT_EQ(ConvertReason(source, base, QLatin1String(format)).toStdString(), "");
+        const QImage written(base + QLatin1Char('.') + QLatin1String(format));
+        ASSERT_EQ(written.size(), QSize(10, 6));
+        const QColor colour = written.pixelColor(4, 3);
+        EXPECT_NEAR(colour.red(), 200, 8);
+        EXPECT_NEAR(colour.green(), 100, 8);
+        EXPECT_NEAR(colour.blue(), 50, 8);
+    }
+    // The sound text survives into a PNG.
+    EXPECT_EQ(QImage(files.Path("out-png.png")).text(QStringLiteral("Title")), QStringLiteral("kept"));
 }
 
 TEST(ImagingLoad, DecompressionBombFailsAloneAndQuickly)

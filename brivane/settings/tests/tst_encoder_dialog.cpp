@@ -27,6 +27,7 @@ private slots:
     void changesSurvivePageSwitchesAndReachTheProfileThroughOk();
     void nonIntegerKeepsTheDialogOpenOnItsPage_data();
     void nonIntegerKeepsTheDialogOpenOnItsPage();
+    void disabledNumberBoxIsNotChecked();
     void pickedColourCountsOnlyThroughOk();
 };
 
@@ -225,6 +226,53 @@ void EncoderDialogTest::nonIntegerKeepsTheDialogOpenOnItsPage()
         expected.ResizeWidth = -40;
     expected.PDFAuthor = "Someone";
     QVERIFY(profile == expected);
+}
+
+void EncoderDialogTest::disabledNumberBoxIsNotChecked()
+{
+    const ConversionProfile stored = UnusualProfile();
+    ConversionProfile profile = stored;
+    auto dialog = OpenDialog(profile);
+    QLineEdit* width = Edit(dialog->Resize(), res::IDC_RESIZE_WIDTH);
+    QLineEdit* height = Edit(dialog->Resize(), res::IDC_RESIZE_HEIGHT);
+    width->setText("abc");
+    height->setText("99");
+    Check(dialog->Resize(), res::IDC_RESIZE_KEEP_ORG)->click();
+    QVERIFY(!width->isEnabled());
+    ShowPageOf(*dialog, res::IDC_PAGE_GIF);  // the Resize page hidden changes nothing either
+
+    QString prompt;
+    OnNextModal(
+        [&prompt](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                prompt = box->text();
+                box->accept();
+            }
+        },
+        5);
+    const bool closed = PressOk(*dialog, profile);
+    QTest::qWait(100);  // a prompt that never came must not be looked for in the next test
+    QCOMPARE(prompt, QString());
+    QVERIFY(closed);
+    ConversionProfile expected = stored;
+    expected.ResizeKeepOrg = 1;
+    expected.ResizeHeight = 99;  // disabled boxes are read back like the others...
+    QVERIFY(profile == expected);  // ...but the width, not an integer, keeps its stored value
+
+    // Enabled again, the same text holds the dialog as any other.
+    auto again = OpenDialog(stored);
+    Edit(again->Resize(), res::IDC_RESIZE_WIDTH)->setText("abc");
+    Check(again->Resize(), res::IDC_RESIZE_KEEP_ORG)->click();
+    Check(again->Resize(), res::IDC_RESIZE_KEEP_ORG)->click();
+    OnNextModal([&prompt](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            prompt = box->text();
+            box->accept();
+        }
+    });
+    again->Controls().Get<QPushButton>(res::IDOK)->click();
+    QTRY_COMPARE(prompt, QStringLiteral("Please enter an integer."));
+    QVERIFY(again->isVisible());
 }
 
 void EncoderDialogTest::pickedColourCountsOnlyThroughOk()

@@ -2,6 +2,7 @@
 #include "imaging/CImageViewer.h"
 #include "res/ListControls.h"
 #include "res/ResourceIds.h"
+#include "tests/ModalTestSupport.h"
 #include "viewer/CViewerDlg.h"
 
 #include <Magick++.h>
@@ -17,8 +18,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <QComboBox>
+#include <QDateTime>
+
 #include <functional>
 #include <list>
+#include <memory>
 
 namespace {
 
@@ -90,6 +95,56 @@ void AnswerSave(const QString& dir, const QString& name, QStringList* filters, Q
     });
 }
 
+// Answers the message box that is up, if any, with the first of `answers` (accepting a box that
+// lacks that button) and records its text; the boxes after it get the rest in turn.
+void AnswerBoxes(QList<QMessageBox::StandardButton> answers, std::shared_ptr<QStringList> texts)
+{
+    if (answers.isEmpty())
+        return;
+    // Queued before the current window closes, so it runs in the loop of whatever opens next.
+    QTimer::singleShot(0, [answers, texts]() mutable {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        texts->append(box->text());
+        const QMessageBox::StandardButton answer = answers.takeFirst();
+        AnswerBoxes(answers, texts);
+        if (QAbstractButton* button = box->button(answer))
+            button->click();
+        else
+            box->accept();
+    });
+}
+
+// Selects `format`, clicks `buttonId` (Export or Crop), types `name` into the save dialog (in
+// `dir`) and answers the message boxes that follow with `answers`; returns their texts.
+QStringList SaveThrough(CViewerDlg& v, int buttonId, const QString& format, const QString& dir, const QString& name,
+                        QList<QMessageBox::StandardButton> answers = {QMessageBox::Ok})
+{
+    v.FormatList()->setCurrentIndex(v.FormatList()->findText(format));
+    auto texts = std::make_shared<QStringList>();
+    test::OnNextModal([=](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (!dialog) {  // no save dialog: the box that came instead
+            AnswerBoxes(answers, texts);
+            return;
+        }
+        dialog->setDirectory(dir);
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+        AnswerBoxes(answers, texts);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    Button(v, buttonId)->click();
+    QTest::qWait(20);  // an answer whose box never came runs out here, not in the next dialog
+    return *texts;
+}
+
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 }  // namespace
 
 class ViewerTest : public QObject {
@@ -103,6 +158,12 @@ private slots:
     void exportWritesTheChosenFormat();
     void cropNeedsARectangle();
     void failedExportSaysWhy();
+    void exportNeverReplacesTheOpenFile_data();
+    void exportNeverReplacesTheOpenFile();
+    void overwriteQuestionNamesTheFileWritten();
+    void cropSaysWhyAWriteFailed();
+    void enterAndEscCloseWithoutZooming_data();
+    void enterAndEscCloseWithoutZooming();
 
 private:
     QTemporaryDir dir_;
@@ -200,17 +261,14 @@ void ViewerTest::exportWritesTheChosenFormat()
 void ViewerTest::cropNeedsARectangle()
 {
     CViewerDlg v(WritePng(dir_.filePath("crop.png")));
-    v.FormatList()->setCurrentIndex(v.FormatList()->findText("PNG"));
-    QStringList filters;
-    QString message;
-    AnswerSave(dir_.path(), "nothing", &filters, &message);
-    Button(v, res::IDC_CROP_IMAGE)->click();
-    QCOMPARE(message, QStringLiteral("Please draw the selection rectangle on image first"));
+    // Without a rectangle there is nothing to name: the message comes instead of the save dialog.
+    QStringList texts = SaveThrough(v, res::IDC_CROP_IMAGE, "PNG", dir_.path(), "nothing");
+    QCOMPARE(texts, QStringList{"Please draw the selection rectangle on image first"});
     QVERIFY(!QFile::exists(QDir(dir_.path()).filePath("nothing.png")));
 
     v.Image()->SetSelection(QRect(10, 20, 30, 40));
-    AnswerSave(dir_.path(), "part", &filters, &message);
-    Button(v, res::IDC_CROP_IMAGE)->click();
+    texts = SaveThrough(v, res::IDC_CROP_IMAGE, "PNG", dir_.path(), "part");
+    QCOMPARE(texts, QStringList{"Save to " + QDir(dir_.path()).filePath("part.png")});
     QCOMPARE(QImage(QDir(dir_.path()).filePath("part.png")).size(), QSize(30, 40));
 }
 
@@ -224,6 +282,142 @@ void ViewerTest::failedExportSaysWhy()
     const QString base = QDir(dir_.path()).filePath("out");
     QCOMPARE(message, "Cannot save " + base + ".bmp: no image is loaded");
     QVERIFY(!QFile::exists(base + ".bmp"));
+}
+
+void ViewerTest::exportNeverReplacesTheOpenFile_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("export, its own name") << res::IDC_EXPORT_IMAGE << "open.png";
+    QTest::newRow("export, another extension typed") << res::IDC_EXPORT_IMAGE << "open.jpg";
+    QTest::newRow("export, through ..") << res::IDC_EXPORT_IMAGE << "sub/../open.png";
+    QTest::newRow("export, through a link") << res::IDC_EXPORT_IMAGE << "link.png";
+    QTest::newRow("crop, its own name") << res::IDC_CROP_IMAGE << "open.png";
+}
+
+void ViewerTest::exportNeverReplacesTheOpenFile()
+{
+    QFETCH(int, button);
+    QFETCH(QString, typed);
+    QTemporaryDir dir;
+    const QString source = WritePng(dir.filePath("open.png"));
+    QVERIFY(QDir(dir.path()).mkdir("sub"));
+    QVERIFY(QFile::link(source, dir.filePath("link.png")));
+    // An old time, so that a rewrite within the same second still shows.
+    const QDateTime stamp = QDateTime::fromSecsSinceEpoch(1'000'000'000);
+    {
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+    }
+    const QByteArray before = Bytes(source);
+
+    CViewerDlg v(source);
+    v.Image()->SetSelection(QRect(0, 0, 10, 10));
+    // Yes to any question about replacing: even then the open file must stay.
+    const QStringList texts =
+        SaveThrough(v, button, "PNG", dir.path(), typed, {QMessageBox::Yes, QMessageBox::Ok, QMessageBox::Ok});
+    QVERIFY2(!texts.isEmpty(), "the refusal is shown");
+    QVERIFY2(texts.last().contains("would replace the source file; choose another name or folder"),
+             qPrintable(texts.join(" | ")));
+    QCOMPARE(Bytes(source), before);
+    QCOMPARE(QFileInfo(source).lastModified(), stamp);
+    QVERIFY(QFileInfo(dir.filePath("link.png")).isSymLink());
+}
+
+void ViewerTest::overwriteQuestionNamesTheFileWritten()
+{
+    QTemporaryDir dir;
+    CViewerDlg v(WritePng(dir.filePath("src.png")));
+    const QString typedJpg = dir.filePath("typed.jpg");
+    const QString writtenPng = dir.filePath("typed.png");
+
+    // The typed name exists, the written one does not: nothing to ask, the typed file untouched.
+    QFile jpg(typedJpg);
+    QVERIFY(jpg.open(QIODevice::WriteOnly));
+    jpg.write("not to be touched");
+    jpg.close();
+    QStringList texts = SaveThrough(v, res::IDC_EXPORT_IMAGE, "PNG", dir.path(), "typed.jpg",
+                                    {QMessageBox::Yes, QMessageBox::Ok});
+    QCOMPARE(texts, QStringList{"Save to " + writtenPng});
+    QCOMPARE(Bytes(typedJpg), QByteArray("not to be touched"));
+    QCOMPARE(QImage(writtenPng, "PNG").size(), QSize(200, 100));
+
+    // The written name exists: the question names it, and No leaves it as it was.
+    QVERIFY(QFile::remove(typedJpg));
+    QVERIFY(QFile::remove(writtenPng));
+    WritePng(writtenPng, QSize(10, 10));
+    texts = SaveThrough(v, res::IDC_EXPORT_IMAGE, "PNG", dir.path(), "typed.jpg", {QMessageBox::No});
+    QCOMPARE(texts.size(), 1);
+    QVERIFY2(texts.first().contains(writtenPng) && texts.first().contains("already exists"), qPrintable(texts.first()));
+    QCOMPARE(QImage(writtenPng, "PNG").size(), QSize(10, 10));
+    QVERIFY(!QFile::exists(typedJpg));
+
+    // Yes replaces it.
+    texts = SaveThrough(v, res::IDC_EXPORT_IMAGE, "PNG", dir.path(), "typed.jpg", {QMessageBox::Yes, QMessageBox::Ok});
+    QCOMPARE(texts.size(), 2);
+    QVERIFY(texts.first().contains(writtenPng));
+    QCOMPARE(texts.last(), "Save to " + writtenPng);
+    QCOMPARE(QImage(writtenPng, "PNG").size(), QSize(200, 100));
+}
+
+void ViewerTest::cropSaysWhyAWriteFailed()
+{
+    QTemporaryDir dir;
+    CViewerDlg v(WritePng(dir.filePath("src.png")));
+    v.Image()->SetSelection(QRect(10, 20, 30, 40));
+    // A folder that does not exist: the rectangle is there, the write fails.
+    const QStringList texts = SaveThrough(v, res::IDC_CROP_IMAGE, "PNG", dir.path(), "gone/part.png");
+    const QString target = QDir(dir.path()).filePath("gone/part.png");
+    QCOMPARE(texts.size(), 1);
+    QVERIFY2(texts.first().startsWith("Cannot save " + target + ": "), qPrintable(texts.first()));
+    QVERIFY(texts.first().size() > QString("Cannot save " + target + ": ").size());
+    QVERIFY(!texts.first().contains("selection rectangle"));
+    QVERIFY(!QFile::exists(target));
+}
+
+void ViewerTest::enterAndEscCloseWithoutZooming_data()
+{
+    QTest::addColumn<int>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Return in the page box") << res::IDC_CURRENT_PAGE << int(Qt::Key_Return) << int(QDialog::Accepted);
+    QTest::newRow("keypad Enter in the page box") << res::IDC_CURRENT_PAGE << int(Qt::Key_Enter) << int(QDialog::Accepted);
+    QTest::newRow("Return on Zoom Out") << res::IDC_ZOOM_OUT << int(Qt::Key_Return) << int(QDialog::Accepted);
+    QTest::newRow("Return on Zoom In") << res::IDC_ZOOM_IN << int(Qt::Key_Return) << int(QDialog::Accepted);
+    QTest::newRow("Return in the format list") << res::IDC_VIEWER_FORMAT << int(Qt::Key_Return) << int(QDialog::Accepted);
+    QTest::newRow("Esc in the page box") << res::IDC_CURRENT_PAGE << int(Qt::Key_Escape) << int(QDialog::Rejected);
+    QTest::newRow("Esc on Zoom In") << res::IDC_ZOOM_IN << int(Qt::Key_Escape) << int(QDialog::Rejected);
+}
+
+void ViewerTest::enterAndEscCloseWithoutZooming()
+{
+    QFETCH(int, focus);
+    QFETCH(int, key);
+    QFETCH(int, result);
+    CViewerDlg v(WritePng(dir_.filePath("keys.png")));
+    v.show();
+    QApplication::setActiveWindow(&v);
+    QVERIFY(QTest::qWaitForWindowActive(&v));
+    const QSize shown = v.Image()->DisplayedSize();
+    QWidget* target = v.Controls().Get(focus);
+    target->setFocus();
+    QTRY_VERIFY(target->hasFocus());
+    // Nothing is saved by a stray key: a save dialog would be answered with Cancel here.
+    test::OnNextModal(
+        [](QWidget* modal) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+        },
+        5);
+    QTest::keyClick(target, static_cast<Qt::Key>(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QTest::qWait(80);
+    QCOMPARE(v.Image()->DisplayedSize(), shown);
+    QVERIFY(!v.isVisible());
+    QCOMPARE(v.result(), result);
+    // Nor does any button look like the one Enter presses.
+    for (QPushButton* button : v.findChildren<QPushButton*>())
+        QVERIFY2(!button->isDefault() && !button->autoDefault(), qPrintable(button->text()));
 }
 
 QTEST_MAIN(ViewerTest)
