@@ -61,9 +61,13 @@ void CollectResult(ReadContext& context, const std::u16string& modules, const st
         return std::abs(r.start - start) <= kMergeDistance && std::abs(r.end - end) <= kMergeDistance &&
                r.typeName == typeName && !r.closed && r.pass == context.currentPass;
     });
-    BarcodesInfo record{modules,          typeName, text,          score,        context.currentPass, false, start,
-                        end,              context.currentRow,      place.firstBar, place.lastBar};
+    BarcodesInfo record{modules, typeName, text, score, context.currentPass, false, start, end,
+                        context.currentRow, place.firstBar, place.lastBar, 1};
     if (match != barcodes.end()) {
+        if (match->value == text && match->row != context.currentRow) {
+            ++match->bands;  // another band agrees
+            match->row = context.currentRow;
+        }
         // Equal scores keep the first reading; a better one replaces it at the tail.
         if (match->score >= score)
             return;

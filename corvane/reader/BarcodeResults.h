@@ -18,6 +18,7 @@ struct BarcodesInfo {
     int end = 0;
     int row = 0;              // first row of the band that last read it, in the turned area
     int x0 = 0, x1 = 0;       // first and last bar of that reading, in the band's columns
+    int bands = 1;            // bands that read this same text
 };
 
 // Everything one read works on, so that reads of different callers never share state.
