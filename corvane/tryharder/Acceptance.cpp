@@ -50,14 +50,13 @@ struct TwoOfFiveShape {
     std::u16string_view type;
     int startModules;
     int stopModules;
-    int elementsPerCharacter;
-    bool barsOnly;    // only bars carry the characters
-    int trailingGap;  // elements the last character lacks (its gap is part of the stop)
+    int elementsPerCharacter;  // a Matrix character counts the gap after it
+    bool barsOnly;             // only bars carry the characters
 };
 constexpr TwoOfFiveShape kShapes[] = {
-    {u"Interleaved25", 4, 4, 10, false, 0},
-    {u"Industrial25", 8, 7, 5, true, 0},
-    {u"Matrix25", 7, 6, 6, false, 1},
+    {u"Interleaved25", 4, 4, 10, false},
+    {u"Industrial25", 8, 7, 5, true},
+    {u"Matrix25", 7, 6, 6, false},
 };
 
 // Bars (or bars and spaces) of a module string.
@@ -83,7 +82,7 @@ bool HasWholeTwoOfFiveLength(const std::u16string& type, const std::u16string& m
         return false;
     const std::u16string_view inner =
         std::u16string_view(modules).substr(static_cast<std::size_t>(shape->startModules), modules.size() - guards);
-    const int elements = CountElements(inner, shape->barsOnly) + shape->trailingGap;
+    const int elements = CountElements(inner, shape->barsOnly);
     return elements > 0 && elements % shape->elementsPerCharacter == 0;
 }
 

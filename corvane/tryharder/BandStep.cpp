@@ -59,10 +59,10 @@ std::pair<Margin, Margin> MarginsOf(const GreyImage& image, const BandLine& line
             light = std::max(light, *v);
         }
     const int threshold = (dark + light) / 2;
-    // Starts half a module out, past the blur of the end bar's edge.
+    // The ends are the centres of the outer bars' last pixels: light starts a pixel out.
     const auto margin = [&](double from, double direction) {
         Margin m;
-        for (double s = module / 2; s <= (kQuietZoneModules + 0.5) * module; s += 0.5) {
+        for (double s = 1.0; s <= kQuietZoneModules * module + 1.0; s += 0.5) {
             const auto v = sample(from + direction * s);
             if (!v) {
                 m.edge = true;
