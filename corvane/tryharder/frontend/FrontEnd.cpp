@@ -38,6 +38,13 @@ bool EmitStretch(const ScanLineGeometry& geometry, const PlannedLine& planned, L
         const float module = (lastEdge > firstEdge ? lastEdge - firstEdge : firstEdge - lastEdge)
                              / static_cast<float>(m.size());
         LineRead read;
+        read.quietBefore = marginBefore >= kQuietModules * module;
+        read.quietAfter = marginAfter >= kQuietModules * module;
+        // A tilted line crosses the ends of bars, text and pictures far more often than a row or
+        // column does: there only a stretch with light margins on both sides counts as a symbol.
+        if (planned.angled && !(read.quietBefore && read.quietAfter)) {
+            continue;
+        }
         read.modules = m;
         // Positions along the line are sample indices; sample i lies on the line's origin + i.
         read.x0 = geometry.x + firstEdge * geometry.dx;
@@ -45,8 +52,6 @@ bool EmitStretch(const ScanLineGeometry& geometry, const PlannedLine& planned, L
         read.x1 = geometry.x + lastEdge * geometry.dx;
         read.y1 = geometry.y + lastEdge * geometry.dy;
         read.line = planned.id;
-        read.quietBefore = marginBefore >= kQuietModules * module;
-        read.quietAfter = marginAfter >= kQuietModules * module;
         read.angled = planned.angled;
         if (!sink(read)) {
             return false;

@@ -187,7 +187,26 @@ bool TwoWidthCount(std::size_t n)
     return n % 10 == 9 || n % 8 == 7 || n % 6 == 5 || n % 10 == 7 || n % 10 == 1;
 }
 
-void TwoWidths(std::span<const float> widths, std::u16string& modules)
+// Narrow elements of one colour vary by print and blur, but not by this factor: a reading whose
+// narrow spaces or bars differ more took slivers of a picture, or modules of 3 and 4 widths, for
+// a two-width symbol. Spaces are tighter than bars, whose narrow ones a threshold can thin a lot.
+constexpr float kMaxNarrowSpaceSpread = 6.0f;
+constexpr float kMaxNarrowBarSpread = 25.0f;
+
+float NarrowSpread(std::span<const float> widths, std::size_t first, float split)
+{
+    float lo = 1e9f;
+    float hi = 0;
+    for (std::size_t k = first; k < widths.size(); k += 2) {
+        if (widths[k] <= split) {
+            lo = std::min(lo, widths[k]);
+            hi = std::max(hi, widths[k]);
+        }
+    }
+    return hi > 0 ? hi / lo : 1.0f;
+}
+
+bool TwoWidths(std::span<const float> widths, std::u16string& modules)
 {
     thread_local std::vector<float> bars;
     thread_local std::vector<float> spaces;
@@ -198,12 +217,17 @@ void TwoWidths(std::span<const float> widths, std::u16string& modules)
     }
     const float barSplit = NarrowWideThreshold(bars);
     const float spaceSplit = NarrowWideThreshold(spaces);
+    if (NarrowSpread(widths, 0, barSplit) > kMaxNarrowBarSpread
+        || NarrowSpread(widths, 1, spaceSplit) > kMaxNarrowSpaceSpread) {
+        return false;
+    }
     modules.clear();
     for (std::size_t k = 0; k < widths.size(); ++k) {
         const bool bar = k % 2 == 0;
         const bool wide = widths[k] > (bar ? barSplit : spaceSplit);
         modules.append(wide ? 2 : 1, bar ? u'1' : u'0');
     }
+    return true;
 }
 
 }  // namespace
@@ -230,8 +254,9 @@ void FitModuleStrings(std::span<const float> widths, std::vector<std::u16string>
         tryGroups(groups);
     }
     if (TwoWidthCount(n)) {
-        TwoWidths(widths, modules);
-        out.push_back(modules);
+        if (TwoWidths(widths, modules)) {
+            out.push_back(modules);
+        }
     }
 }
 
