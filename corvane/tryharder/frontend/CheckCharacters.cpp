@@ -159,6 +159,14 @@ bool PassesCheck(std::u16string_view type, std::u16string_view text)
     if (type == u"Unknown EAN/UPC-A") {
         return false;
     }
+    // No check character, but characters that only start and stop a symbol cannot stand inside
+    // its text: a misread that ends on one is no symbol.
+    if (type == u"Code39") {
+        return text.find(u'*') == std::u16string_view::npos;
+    }
+    if (type == u"Codabar") {
+        return text.find_first_of(u"ABCD") == std::u16string_view::npos;
+    }
     return true;
 }
 
