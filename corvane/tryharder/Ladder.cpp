@@ -16,7 +16,7 @@ namespace {
 // What ReadImage reads by default.
 constexpr int kDefaultScanLines = 20;
 constexpr int kDefaultRotations = 3;
-// Region size of the local stretch, in pixels of the copy it works on.
+// Region size of the local stretch, in pixels.
 constexpr int kStretchTile = 32;
 
 struct EffortStep {
@@ -35,25 +35,16 @@ constexpr EffortStep kLadder[] = {
     {1, {LadderStep::Prepared, Preparation::LocalStretch, kDefaultScanLines}},
     {3, {LadderStep::FrontEnd, Preparation::Grey, 0, 3}},
     {3, {LadderStep::Prepared, Preparation::SharpStretch, kDefaultScanLines}},
-    {3, {LadderStep::Prepared, Preparation::EnlargedStretch, kDefaultScanLines}},
 };
 
 PlacedImage Prepare(const PlacedImage& grey, Preparation preparation)
 {
-    PlacedImage placed{GreyImage{}, grey.originX, grey.originY, 1.0};
+    PlacedImage placed{GreyImage{}, grey.originX, grey.originY};
     switch (preparation) {
     case Preparation::Grey: placed.image = grey.image; break;
     case Preparation::GlobalStretch: placed.image = StretchGlobal(grey.image); break;
     case Preparation::LocalStretch: placed.image = StretchLocal(grey.image, kStretchTile); break;
     case Preparation::SharpStretch: placed.image = StretchLocal(Sharpen(grey.image), kStretchTile); break;
-    case Preparation::EnlargedStretch:
-        placed.scale = 2.0;
-        placed.image = StretchLocal(Scaled(grey.image, placed.scale), 2 * kStretchTile);
-        break;
-    case Preparation::ReducedStretch:
-        placed.scale = 0.5;
-        placed.image = StretchLocal(Scaled(grey.image, placed.scale), kStretchTile / 2);
-        break;
     }
     return placed;
 }
@@ -95,7 +86,7 @@ std::vector<Finding> ReadAsBands(const CorvaneBitmap& bitmap, int x, int y, int 
 std::vector<Finding> ReadWithSteps(const CorvaneBitmap& bitmap, int x, int y, int height, int width,
                                    const std::vector<LadderStep>& steps)
 {
-    const PlacedImage grey{GreyFromArea(bitmap, x, y, width, height), x, y, 1.0};
+    const PlacedImage grey{GreyFromArea(bitmap, x, y, width, height), x, y};
     Findings findings;
     Acceptance acceptance(findings);
     long lineIds = 0;
