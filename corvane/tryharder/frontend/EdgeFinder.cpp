@@ -79,4 +79,73 @@ void FindEdges(const std::vector<float>& samples, const EdgeOptions& options, Ed
     }
 }
 
+void FindEdgesBetweenExtremes(const std::vector<float>& samples, const EdgeOptions& options, EdgeList& out)
+{
+    out.edges.clear();
+    out.begin = -0.5f;
+    out.end = static_cast<float>(samples.size()) - 0.5f;
+    out.startsDark = false;
+    if (samples.size() < 2) {
+        return;
+    }
+    thread_local std::vector<float> lo;
+    thread_local std::vector<float> hi;
+    LocalExtremes(samples, options.window, lo, hi);
+
+    struct Extreme {
+        std::size_t at;
+        bool light;
+    };
+    thread_local std::vector<Extreme> extremes;
+    extremes.clear();
+    // Hysteresis: an extreme counts once the line has moved away from it by the swing, which
+    // follows the local contrast but never drops to the noise of a flat stretch.
+    enum class Seeking { Either, Light, Dark } seeking = Seeking::Either;
+    std::size_t top = 0;
+    std::size_t bottom = 0;
+    for (std::size_t i = 1; i < samples.size(); ++i) {
+        const float v = samples[i];
+        const float swing = std::max(0.5f * options.minContrast, options.minSwing * (hi[i] - lo[i]));
+        if (seeking != Seeking::Dark && v > samples[top]) {
+            top = i;
+        }
+        if (seeking != Seeking::Light && v < samples[bottom]) {
+            bottom = i;
+        }
+        if (seeking != Seeking::Dark && samples[top] - v >= swing) {
+            extremes.push_back({top, true});
+            seeking = Seeking::Dark;
+            bottom = i;
+        } else if (seeking != Seeking::Light && v - samples[bottom] >= swing) {
+            extremes.push_back({bottom, false});
+            seeking = Seeking::Light;
+            top = i;
+        }
+    }
+    if (seeking == Seeking::Light) {
+        extremes.push_back({top, true});
+    } else if (seeking == Seeking::Dark) {
+        extremes.push_back({bottom, false});
+    }
+    if (extremes.empty()) {
+        return;
+    }
+    out.startsDark = !extremes.front().light;
+    for (std::size_t k = 1; k < extremes.size(); ++k) {
+        const std::size_t a = extremes[k - 1].at;
+        const std::size_t b = extremes[k].at;
+        const float level = 0.5f * (samples[a] + samples[b]);
+        float edge = 0.5f * static_cast<float>(a + b);
+        for (std::size_t i = a; i < b; ++i) {
+            const float d0 = samples[i] - level;
+            const float d1 = samples[i + 1] - level;
+            if ((d0 >= 0) != (d1 >= 0)) {
+                edge = static_cast<float>(i) + d0 / (d0 - d1);
+                break;
+            }
+        }
+        out.edges.push_back(edge);
+    }
+}
+
 }  // namespace corvane::tryharder

@@ -64,7 +64,11 @@ bool ReadLine(const GreyView& image, const PlannedLine& planned, LineState& s,
               const std::function<bool(const LineRead&)>& sink)
 {
     SampleLine(image, planned.geometry, planned.across, s.samples);
-    FindEdges(s.samples, planned.edgeOptions, s.edges);
+    if (planned.edgeOptions.betweenExtremes) {
+        FindEdgesBetweenExtremes(s.samples, planned.edgeOptions, s.edges);
+    } else {
+        FindEdges(s.samples, planned.edgeOptions, s.edges);
+    }
     const std::vector<float>& e = s.edges.edges;
     if (e.size() < 20) {
         return true;

@@ -29,13 +29,12 @@ std::vector<int> CentreOut(int size, int step, int phase)
     return out;
 }
 
-void AddStraight(const GreyView& image, int level, int& id, std::vector<PlannedLine>& out)
+void AddStraight(const GreyView& image, int phaseShare, bool betweenExtremes, int& id, std::vector<PlannedLine>& out)
 {
     const auto plan = [&](int size, bool rows) {
         const int step = std::max(1, size / kSparseLines);
-        // Level 2 takes the lines halfway between those of level 1.
-        const int phase = level == 1 ? 0 : step / 2;
-        if (level == 2 && step < 2) {
+        const int phase = phaseShare == 0 ? 0 : step / 2;
+        if (phaseShare != 0 && step < 2) {
             return;
         }
         for (int at : CentreOut(size, step, phase)) {
@@ -45,6 +44,7 @@ void AddStraight(const GreyView& image, int level, int& id, std::vector<PlannedL
             } else {
                 line.geometry = {static_cast<float>(at) + 0.5f, 0.0f, 0.0f, 1.0f, image.height};
             }
+            line.edgeOptions.betweenExtremes = betweenExtremes;
             line.id = id++;
             out.push_back(line);
         }
@@ -81,8 +81,12 @@ std::vector<PlannedLine> PlanLines(const GreyView& image, int level)
 {
     std::vector<PlannedLine> out;
     int id = level * kIdsPerLevel;
-    if (level == 1 || level == 2) {
-        AddStraight(image, level, id, out);
+    if (level == 1) {
+        AddStraight(image, 0, false, id, out);
+    } else if (level == 2) {
+        // The same rows and columns again, with edges that survive blur, then the ones between.
+        AddStraight(image, 0, true, id, out);
+        AddStraight(image, 1, true, id, out);
     } else if (level == 3) {
         AddTilted(image, id, out);
     }

@@ -89,6 +89,11 @@ bool UnitsChangeSmoothly(std::span<const float> widths, std::span<const Group> g
     return true;
 }
 
+// A symbol's elements sit near whole modules once each character has its own width; a stretch of
+// junk with the right element count can be forced into a module string that passes the decoder
+// and the check digit, but its elements are then this far from whole modules on average.
+constexpr float kMaxMeanDeviation = 0.25f;
+
 // Fits the groups in order, each to its own module width. A second pass takes off the mean
 // amount by which bars came out wider than spaces (ink spread, blur against the threshold).
 bool FitGroups(std::span<const float> widths, std::span<const Group> groups, std::u16string& modules)
@@ -137,6 +142,13 @@ bool FitGroups(std::span<const float> widths, std::span<const Group> groups, std
         }
         barGrowth = 0.5f * (barExcess / static_cast<float>(std::max(bars, 1))
                             - spaceExcess / static_cast<float>(std::max(spaces, 1)));
+    }
+    float deviation = 0;
+    for (std::size_t k = 0; k < widths.size(); ++k) {
+        deviation += std::fabs(real[k] - static_cast<float>(whole[k]));
+    }
+    if (deviation > kMaxMeanDeviation * static_cast<float>(widths.size())) {
+        return false;
     }
     modules.clear();
     for (std::size_t k = 0; k < widths.size(); ++k) {
