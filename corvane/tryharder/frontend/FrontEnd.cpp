@@ -20,6 +20,7 @@ constexpr float kQuietModules = 10.0f;
 struct LineState {
     std::vector<float> samples;
     EdgeList edges;
+    std::vector<float> bounds;
     std::vector<float> runs;
     std::vector<Stretch> stretches;
     std::vector<float> widths;
@@ -74,20 +75,23 @@ bool ReadLine(const GreyView& image, const PlannedLine& planned, LineState& s,
         return true;
     }
     // Run j lies between boundary j and j + 1: the line's ends and its edges.
+    s.bounds.clear();
+    s.bounds.push_back(s.edges.begin);
+    s.bounds.insert(s.bounds.end(), e.begin(), e.end());
+    s.bounds.push_back(s.edges.end);
     s.runs.clear();
-    s.runs.push_back(e.front() - s.edges.begin);
-    for (std::size_t k = 1; k < e.size(); ++k) {
-        s.runs.push_back(e[k] - e[k - 1]);
+    for (std::size_t k = 1; k < s.bounds.size(); ++k) {
+        s.runs.push_back(s.bounds[k] - s.bounds[k - 1]);
     }
-    s.runs.push_back(s.edges.end - e.back());
     FindStretches(s.runs, s.edges.startsDark, s.stretches);
     for (const Stretch& st : s.stretches) {
         const auto first = static_cast<std::ptrdiff_t>(st.first);
         const auto last = static_cast<std::ptrdiff_t>(st.last);
-        const float firstEdge = e[st.first - 1];
-        const float lastEdge = e[st.last];
-        const float before = s.runs[st.first - 1];
-        const float after = s.runs[st.last + 1];
+        const float firstEdge = s.bounds[st.first];
+        const float lastEdge = s.bounds[st.last + 1];
+        // A bar at an end of the line has no margin at all on that side.
+        const float before = st.first > 0 ? s.runs[st.first - 1] : 0.0f;
+        const float after = st.last + 1 < s.runs.size() ? s.runs[st.last + 1] : 0.0f;
         s.widths.assign(s.runs.begin() + first, s.runs.begin() + last + 1);
         s.modules.clear();
         FitModuleStrings(s.widths, s.modules);

@@ -41,14 +41,16 @@ void FindStretches(std::span<const float> runs, bool firstDark, std::vector<Stre
     const auto isBar = [&](std::size_t k) { return (k % 2 == 0) == firstDark; };
     std::vector<std::size_t> starts;
     std::vector<std::size_t> ends;
-    for (std::size_t k = 1; k + 1 < n; ++k) {
+    // A bar touching an end of the line may still be a symbol's first or last bar: a symbol that
+    // fills the picture has no margin to show.
+    for (std::size_t k = 0; k < n; ++k) {
         if (!isBar(k)) {
             continue;
         }
-        if (k == 1 || runs[k - 1] >= kQuietFactor * TypicalWidth(runs, k, +1)) {
+        if (k <= 1 || runs[k - 1] >= kQuietFactor * TypicalWidth(runs, k, +1)) {
             starts.push_back(k);
         }
-        if (k + 2 == n || runs[k + 1] >= kQuietFactor * TypicalWidth(runs, k, -1)) {
+        if (k + 2 >= n || runs[k + 1] >= kQuietFactor * TypicalWidth(runs, k, -1)) {
             ends.push_back(k);
         }
     }

@@ -208,6 +208,17 @@ TEST(FrontEnd, QuietZonesAndEndsAreReportedInReadingOrder)
         }
     }
 
+    // A symbol that fills the picture, its first bar on the left border, is still read.
+    print.quietLeft = 0;
+    const std::vector<LineRead> edgeReads = ReadLevel(PrintSymbol(modules, false, print), 1);
+    ASSERT_TRUE(HasModules(edgeReads, modules));
+    for (const LineRead& r : edgeReads) {
+        if (r.modules == modules) {
+            EXPECT_FALSE(r.quietBefore);
+            EXPECT_NEAR(r.x0, 0.0f, 1.0f);
+        }
+    }
+
     // Turned half way, the symbol is read leftwards: the flags still follow the reading order,
     // and the ends come right to left.
     GreyImage turned = tight;
