@@ -40,9 +40,10 @@ void AddStraight(const GreyView& image, int phaseShare, bool betweenExtremes, in
         for (int at : CentreOut(size, step, phase)) {
             PlannedLine line;
             if (rows) {
-                line.geometry = {0.0f, static_cast<float>(at) + 0.5f, 1.0f, 0.0f, image.width};
+                line.geometry = {0.5f, static_cast<float>(at) + 0.5f, 1.0f, 0.0f, image.width};
             } else {
-                line.geometry = {static_cast<float>(at) + 0.5f, 0.0f, 0.0f, 1.0f, image.height};
+                line.geometry = {static_cast<float>(at) + 0.5f, 0.5f, 0.0f, 1.0f, image.height};
+                line.degrees = 90.0f;
             }
             line.edgeOptions.betweenExtremes = betweenExtremes;
             line.id = id++;
@@ -69,6 +70,7 @@ void AddTilted(const GreyView& image, int& id, std::vector<PlannedLine>& out)
                 }
                 line.id = id++;
                 line.angled = true;
+                line.degrees = rows ? tilt : 90.0f + tilt;
                 out.push_back(line);
             }
         }

@@ -17,6 +17,7 @@ struct PlannedLine {
     EdgeOptions edgeOptions;
     int id = 0;
     bool angled = false;
+    float degrees = 0;  // from the rows, as LineThrough takes it
 };
 
 // Level 1: rows and columns, sparse, from the centre outwards. Level 2: the rows and columns
