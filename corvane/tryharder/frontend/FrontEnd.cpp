@@ -17,13 +17,16 @@ namespace {
 constexpr float kQuietModules = 10.0f;
 // Pixels between a line and the parallel line that must confirm what it read.
 constexpr float kConfirmOffset = 3.0f;
-// How far, in modules, the symbol's first bar may lie from where the first line saw it.
-constexpr float kConfirmSlack = 2.0f;
+// How far, in modules, the symbol's first and last bars may lie from where the first line saw
+// them. Along a whole symbol the parallel line finds them within a fraction of a pixel (the line
+// levels are never more than a few degrees off the symbol's own tilt); a piece entering through
+// the bars' tops starts several modules away.
+constexpr float kConfirmSlack = 1.0f;
 
 // A line that crosses a symbol's bars at a slant, entering through their tops and leaving through
 // their bottoms, sees light on both sides of a piece of the symbol, and a piece can pass for a
 // whole short symbol. A line a few pixels to the side sees another piece, starting elsewhere;
-// along a whole symbol it reads the same text from the same first bar.
+// along a whole symbol it reads the same text between the same first and last bars.
 class Confirmation {
 public:
     Confirmation(const GreyView& image, const PlannedLine& planned) : image_(image), planned_(planned) {}
@@ -36,7 +39,8 @@ public:
         }
         const ScanLineGeometry& g = planned_.geometry;
         const float module = std::abs(c.lastEdge - c.firstEdge) / static_cast<float>(c.modules.size());
-        bool anySide = false;
+        int sides = 0;
+        int confirmed = 0;
         for (int side = 0; side < 2; ++side) {
             std::vector<LineCandidate>& seen = side == 0 ? plus_ : minus_;
             ScanLineGeometry& shifted = side == 0 ? plusLine_ : minusLine_;
@@ -53,20 +57,25 @@ public:
             if (shifted.length <= 1) {
                 continue;  // no room on this side of the picture
             }
-            anySide = true;
-            // The first bar in picture coordinates, then along the other line.
-            const float x = g.x + c.firstEdge * g.dx;
-            const float y = g.y + c.firstEdge * g.dy;
-            const float along = (x - shifted.x) * shifted.dx + (y - shifted.y) * shifted.dy;
-            for (const LineCandidate& o : seen) {
-                if (std::abs(o.firstEdge - along) <= kConfirmSlack * module && o.modules.size() == c.modules.size()
-                    && DecodeModuleString(o.modules).text == text) {
-                    return true;
-                }
-            }
+            ++sides;
+            // The first and last bars in picture coordinates, then along the other line.
+            const auto along = [&](float edge) {
+                const float x = g.x + edge * g.dx;
+                const float y = g.y + edge * g.dy;
+                return (x - shifted.x) * shifted.dx + (y - shifted.y) * shifted.dy;
+            };
+            const float first = along(c.firstEdge);
+            const float last = along(c.lastEdge);
+            confirmed += std::any_of(seen.begin(), seen.end(), [&](const LineCandidate& o) {
+                return std::abs(o.firstEdge - first) <= kConfirmSlack * module
+                       && std::abs(o.lastEdge - last) <= kConfirmSlack * module && o.modules.size() == c.modules.size()
+                       && DecodeModuleString(o.modules).text == text;
+            });
         }
-        // A picture too thin for a second line cannot confirm anything: take the line alone.
-        return !anySide;
+        // Both neighbours where the picture has room for them: a line that enters a piece through
+        // a wide space can share its first bar with one of them, not with both. A picture too thin
+        // for any second line cannot confirm anything: there the line alone counts.
+        return confirmed == sides;
     }
 
 private:

@@ -178,6 +178,27 @@ TEST(FrontEnd, TiltedSymbolIsReadOnATiltedLineOnly)
     }
 }
 
+TEST(FrontEnd, PiecesOfATiltedSymbolWithoutCheckCharacterAreNotReported)
+{
+    // Rows cross a tilted symbol's bars at a slant: light above and below a piece of it looks
+    // like quiet zones, and a piece of Interleaved 2 of 5 is a valid shorter symbol.
+    const std::u16string modules = EncodeWithZint(BARCODE_C25INTER, "12345678").modules;
+    for (const float tilt : {5.0f, 12.0f}) {
+        for (const float width : {2.0f, 3.1f}) {
+            Print print;
+            print.moduleWidth = width;
+            print.wideRatio = 2.5f;
+            print.tiltDegrees = tilt;
+            const GreyImage image = PrintSymbol(modules, true, print);
+            for (int level = 1; level <= FrontEndLevels(); ++level) {
+                for (const std::string& text : VerifiedTexts(ReadLevel(image, level))) {
+                    EXPECT_EQ(text, "Interleaved25:12345678") << "tilt " << tilt << ", " << width << " px, level " << level;
+                }
+            }
+        }
+    }
+}
+
 TEST(FrontEnd, QuietZonesAndEndsAreReportedInReadingOrder)
 {
     const std::u16string modules = EncodeWithZint(BARCODE_CODE128, "QUIET").modules;
