@@ -1,40 +1,46 @@
 #include "tryharder/frontend/EdgeFinder.h"
 
 #include <algorithm>
-#include <deque>
 
 namespace corvane::tryharder {
 
 namespace {
 
-// Sliding minimum and maximum over [i - window, i + window] with monotonic queues: one pass.
+// Sliding minimum and maximum over [i - window, i + window], clipped to the line, by blocks of
+// the window's length: the prefix extreme of one block and the suffix extreme of the one before
+// cover any window, in three passes without branches.
 void LocalExtremes(const std::vector<float>& v, int window, std::vector<float>& lo, std::vector<float>& hi)
 {
-    const int n = static_cast<int>(v.size());
-    lo.resize(v.size());
-    hi.resize(v.size());
-    std::deque<int> minQ;
-    std::deque<int> maxQ;
-    int next = 0;
-    for (int i = 0; i < n; ++i) {
-        for (; next < n && next <= i + window; ++next) {
-            while (!minQ.empty() && v[static_cast<std::size_t>(minQ.back())] >= v[static_cast<std::size_t>(next)]) {
-                minQ.pop_back();
-            }
-            minQ.push_back(next);
-            while (!maxQ.empty() && v[static_cast<std::size_t>(maxQ.back())] <= v[static_cast<std::size_t>(next)]) {
-                maxQ.pop_back();
-            }
-            maxQ.push_back(next);
+    const std::size_t n = v.size();
+    const auto w = static_cast<std::size_t>(2 * window + 1);
+    thread_local std::vector<float> preLo, preHi, sufLo, sufHi;
+    // Padded by the window on each side with neutral values, so windows never leave the arrays.
+    const std::size_t padded = n + 2 * static_cast<std::size_t>(window);
+    const std::size_t total = (padded + w - 1) / w * w;
+    preLo.assign(total, 1e30f);
+    preHi.assign(total, -1e30f);
+    std::copy(v.begin(), v.end(), preLo.begin() + window);
+    std::copy(v.begin(), v.end(), preHi.begin() + window);
+    sufLo = preLo;
+    sufHi = preHi;
+    for (std::size_t i = 1; i < total; ++i) {
+        if (i % w != 0) {
+            preLo[i] = std::min(preLo[i], preLo[i - 1]);
+            preHi[i] = std::max(preHi[i], preHi[i - 1]);
         }
-        while (minQ.front() < i - window) {
-            minQ.pop_front();
+    }
+    for (std::size_t i = total - 1; i-- > 0;) {
+        if ((i + 1) % w != 0) {
+            sufLo[i] = std::min(sufLo[i], sufLo[i + 1]);
+            sufHi[i] = std::max(sufHi[i], sufHi[i + 1]);
         }
-        while (maxQ.front() < i - window) {
-            maxQ.pop_front();
-        }
-        lo[static_cast<std::size_t>(i)] = v[static_cast<std::size_t>(minQ.front())];
-        hi[static_cast<std::size_t>(i)] = v[static_cast<std::size_t>(maxQ.front())];
+    }
+    lo.resize(n);
+    hi.resize(n);
+    // Sample i's window is padded positions i .. i + w - 1.
+    for (std::size_t i = 0; i < n; ++i) {
+        lo[i] = std::min(sufLo[i], preLo[i + w - 1]);
+        hi[i] = std::max(sufHi[i], preHi[i + w - 1]);
     }
 }
 

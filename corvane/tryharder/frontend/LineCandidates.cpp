@@ -21,13 +21,12 @@ struct Scratch {
     std::vector<Stretch> stretches;
     std::vector<float> widths;
     std::vector<std::u16string> modules;
+    std::u16string twoWidths;
 };
 
 void AddFitted(Scratch& s, float firstEdge, float lastEdge, float before, float after,
                std::vector<LineCandidate>& out)
 {
-    s.modules.clear();
-    FitModuleStrings(s.widths, s.modules);
     for (std::u16string& m : s.modules) {
         if (DetectBarcodeType(m) == BarcodeUnknown) {
             continue;
@@ -72,9 +71,20 @@ void ReadLineCandidates(const GreyView& image, const ScanLineGeometry& line, int
         const float after = st.last + 1 < s.runs.size() ? s.runs[st.last + 1] : 0.0f;
         s.widths.assign(s.runs.begin() + static_cast<std::ptrdiff_t>(st.first),
                         s.runs.begin() + static_cast<std::ptrdiff_t>(st.last + 1));
+        s.modules.clear();
+        FitFixedWidths(s.widths, s.modules);
+        const bool twoWidths = FitTwoWidths(s.widths, s.twoWidths);
+        if (twoWidths) {
+            s.modules.push_back(s.twoWidths);
+        }
         AddFitted(s, firstEdge, lastEdge, before, after, out);
         // The decoders read left to right only: the same stretch read from its other end.
         std::reverse(s.widths.begin(), s.widths.end());
+        s.modules.clear();
+        FitFixedWidths(s.widths, s.modules);
+        if (twoWidths) {
+            s.modules.emplace_back(s.twoWidths.rbegin(), s.twoWidths.rend());
+        }
         AddFitted(s, lastEdge, firstEdge, after, before, out);
     }
 }

@@ -244,7 +244,7 @@ bool TwoWidths(std::span<const float> widths, std::u16string& modules)
 
 }  // namespace
 
-void FitModuleStrings(std::span<const float> widths, std::vector<std::u16string>& out)
+void FitFixedWidths(std::span<const float> widths, std::vector<std::u16string>& out)
 {
     const std::size_t n = widths.size();
     std::u16string modules;
@@ -261,15 +261,16 @@ void FitModuleStrings(std::span<const float> widths, std::vector<std::u16string>
         tryGroups(kUpcEGroups);
     }
     if (n >= 25 && (n - 7) % 6 == 0) {
-        std::vector<Group> groups((n - 7) / 6, kCode128Symbol);
+        thread_local std::vector<Group> groups;
+        groups.assign((n - 7) / 6, kCode128Symbol);
         groups.push_back(kCode128Stop);
         tryGroups(groups);
     }
-    if (TwoWidthCount(n)) {
-        if (TwoWidths(widths, modules)) {
-            out.push_back(modules);
-        }
-    }
+}
+
+bool FitTwoWidths(std::span<const float> widths, std::u16string& modules)
+{
+    return TwoWidthCount(widths.size()) && TwoWidths(widths, modules);
 }
 
 }  // namespace corvane::tryharder

@@ -9,9 +9,14 @@
 
 namespace corvane::tryharder {
 
-// Appends every module string the widths can stand for: EAN-13/UPC-A, EAN-8 and UPC-E when the
-// count is theirs, Code 128 when it is 6k + 7, and the narrow/wide reading of the two-width
-// symbologies when the count fits one of them. Strings are in the order of the widths.
-void FitModuleStrings(std::span<const float> widths, std::vector<std::u16string>& out);
+// Appends the module strings of the symbologies with characters of fixed module counts that the
+// element count allows: EAN-13/UPC-A (59 elements), EAN-8 (43), UPC-E (33), Code 128 (6k + 7).
+// Strings are in the order of the widths.
+void FitFixedWidths(std::span<const float> widths, std::vector<std::u16string>& out);
+
+// The narrow/wide reading of the two-width symbologies (wide elements as two modules), when the
+// element count fits one of them and the widths fall into two clear sizes. It reads the same
+// from either end, reversed.
+bool FitTwoWidths(std::span<const float> widths, std::u16string& modules);
 
 }  // namespace corvane::tryharder
