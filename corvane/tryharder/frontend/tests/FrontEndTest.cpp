@@ -263,19 +263,32 @@ TEST(FrontEnd, LineIdsTellScanLinesApart)
     print.moduleWidth = 2.5f;
     print.barHeight = 120;
     const GreyImage image = PrintSymbol(modules, false, print);
+    // Each id stands for one line: one row (rows read left to right or back have one y).
     std::map<int, std::set<float>> rowsOfId;
-    std::set<int> level1Ids;
+    for (int level = 1; level <= 2; ++level) {
+        for (const LineRead& r : ReadLevel(image, level)) {
+            EXPECT_EQ(r.y0, r.y1);
+            rowsOfId[r.line].insert(r.y0);
+        }
+    }
+    ASSERT_GE(rowsOfId.size(), 6u);  // several rows cross the symbol
+    std::set<float> rows;
+    for (const auto& [id, ys] : rowsOfId) {
+        EXPECT_EQ(ys.size(), 1u) << "line " << id << " spans several rows";
+        rows.insert(*ys.begin());
+    }
+    EXPECT_EQ(rows.size(), rowsOfId.size()) << "one row under two ids";
+    // Level 2 reads level 1's rows again, with another edge finder, under the same ids.
+    std::set<int> level1;
     for (const LineRead& r : ReadLevel(image, 1)) {
-        rowsOfId[r.line].insert(r.y0);
-        level1Ids.insert(r.line);
+        level1.insert(r.line);
     }
-    ASSERT_GE(rowsOfId.size(), 3u);  // several rows cross the symbol
-    for (const auto& [id, rows] : rowsOfId) {
-        EXPECT_EQ(rows.size(), 1u) << "line " << id << " spans several rows";
-    }
+    std::set<int> level2;
     for (const LineRead& r : ReadLevel(image, 2)) {
-        EXPECT_FALSE(level1Ids.count(r.line)) << "level 2 repeats an id of level 1";
+        level2.insert(r.line);
     }
+    EXPECT_TRUE(std::includes(level2.begin(), level2.end(), level1.begin(), level1.end()));
+    EXPECT_GT(level2.size(), level1.size());
 }
 
 TEST(FrontEnd, PicturesWithoutSymbolsGiveNoText)
