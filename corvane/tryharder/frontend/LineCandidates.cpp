@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "decoders/BarcodeTypeCode.h"
-#include "tryharder/frontend/ModuleFit.h"
+#include "tryharder/frontend/FixedWidthFit.h"
 #include "tryharder/frontend/StretchFinder.h"
+#include "tryharder/frontend/TwoWidthFit.h"
 
 namespace corvane::tryharder {
 
