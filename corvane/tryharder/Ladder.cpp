@@ -89,13 +89,13 @@ std::vector<Finding> ReadWithSteps(const CorvaneBitmap& bitmap, int x, int y, in
     const PlacedImage grey{GreyFromArea(bitmap, x, y, width, height), x, y};
     Findings findings;
     Acceptance acceptance(findings);
-    long lineIds = 0;
+    long bandLineIds = 0;
     for (const LadderStep& step : steps) {
         if (step.kind == LadderStep::Prepared) {
             const PlacedImage placed = Prepare(grey, step.preparation);
-            OfferBandReadings(placed, step.scanLines, StepOf(step), acceptance, lineIds);
+            OfferBandReadings(placed, step.scanLines, StepOf(step), acceptance, bandLineIds);
         } else {
-            OfferFrontEndReadings(grey, step.level, acceptance, lineIds);
+            OfferFrontEndReadings(grey, step.level, acceptance);
         }
         if (findings.Complete())
             break;
