@@ -5,6 +5,7 @@
 #include "tryharder/Acceptance.h"
 #include "tryharder/BandStep.h"
 #include "tryharder/FrontEndStep.h"
+#include "tryharder/PlacedImage.h"
 #include "tryharder/Preparation.h"
 
 #include <new>
@@ -77,8 +78,9 @@ std::vector<Finding> ReadAsBands(const CorvaneBitmap& bitmap, int x, int y, int 
     std::vector<Finding> findings;
     for (const BarcodesInfo& r : context.barcodes) {
         const BandLine line = LineOfRecord(r, width, height);
-        findings.push_back({r.typeName, r.value, r.score, x + static_cast<int>(line.x0), y + static_cast<int>(line.y0),
-                            x + static_cast<int>(line.x1), y + static_cast<int>(line.y1), CorvaneStepBands});
+        const PlacedImage area{GreyImage{}, x, y};
+        findings.push_back({r.typeName, r.value, r.score, area.CallerX(line.x0), area.CallerY(line.y0),
+                            area.CallerX(line.x1), area.CallerY(line.y1), CorvaneStepBands});
     }
     return findings;
 }
