@@ -223,6 +223,60 @@ TEST(TryHarder, PaleBarsOnUnevenGreyAreReadFromPreparedCopies)
     }
 }
 
+std::string Narrow(const char16_t* text)
+{
+    std::string out;
+    for (; *text; ++text)
+        out += static_cast<char>(*text);
+    return out;
+}
+
+// Bars between the start and stop patterns of a symbology, their widths random: what the
+// decoders make of them is noise that only holds up by chance.
+test::TestPage RandomBarsPage(std::mt19937& rng)
+{
+    struct Frame {
+        const char16_t* start;
+        const char16_t* stop;
+    };
+    constexpr Frame kFrames[] = {
+        {u"1010", u"1101"},                // Interleaved 2 of 5
+        {u"11011010", u"1101011"},         // Industrial 2 of 5
+        {u"1101010", u"110101"},           // Matrix 2 of 5
+        {u"1011001", u"1011001"},          // Codabar A ... A
+        {u"100101101101", u"100101101101"}, // Code 39 *
+    };
+    const Frame& frame = kFrames[std::uniform_int_distribution<std::size_t>(0, std::size(kFrames) - 1)(rng)];
+    std::u16string modules = frame.start;
+    const int elements = std::uniform_int_distribution(20, 60)(rng);
+    for (int e = 0; e < elements; ++e)
+        modules.append(static_cast<std::size_t>(std::uniform_int_distribution(1, 2)(rng)), e % 2 ? u'1' : u'0');
+    modules += u'0';
+    modules += frame.stop;
+    const int moduleWidth = std::uniform_int_distribution(1, 3)(rng);
+    test::TestPage page(static_cast<int>(modules.size()) * moduleWidth + 60, 80);
+    page.DrawModules(30, 10, modules, moduleWidth, 60);
+    return page;
+}
+
+TEST(TryHarder, RandomBarsGiveNothingAtTheDefaultEffort)
+{
+    std::mt19937 rng(20261212);
+    int plainResults = 0;
+    for (int round = 0; round < 300; ++round) {
+        auto page = RandomBarsPage(rng);
+        const CorvaneBitmap bmp = page.Bitmap();
+        const Results plain = TryHarder(bmp, 0, 0, page.Height(), page.Width(), 0);
+        plainResults += plain->count;
+        const Results r = TryHarder(bmp, 0, 0, page.Height(), page.Width(), CORVANE_EFFORT_DEFAULT);
+        ASSERT_TRUE(r);
+        EXPECT_EQ(r->count, 0) << "round " << round << ": " << Narrow(r->count ? r->items[0].type : u"")
+                               << " " << Narrow(r->count ? r->items[0].text : u"");
+    }
+    // Effort 0, which keeps every reading, finds texts in the noise.
+    EXPECT_GT(plainResults, 10);
+}
+
 TEST(TryHarder, InvalidCallsSayWhyAndReadNothing)
 {
     auto page = test::PageWithSymbol(test::RenderSymbol(BARCODE_CODE128, "Bad", 2), 20);

@@ -20,7 +20,8 @@ struct Rule {
     double quietBefore;   // modules of light wanted before the first bar, and after the last
     double quietAfter;
     double quietToEdge;   // fewer will do when the light runs into the image's edge
-    bool wholeTwoOfFive;  // whole 2 of 5 characters, fully read
+    bool fullRead;        // no unread character: nothing could tell noise from a partial read
+    bool wholeTwoOfFive;  // whole 2 of 5 characters
     int lines;            // scan lines that must give the same text
     int bandLines;        // the same for the band reader, whose widths are coarser
 };
@@ -29,18 +30,18 @@ struct Rule {
 constexpr double kLightBeforeEdge = 5;
 
 constexpr Rule kRules[] = {
-    {u"Interleaved25", kQuietZoneModules, kQuietZoneModules, kLightBeforeEdge, true, 2, 2},
-    {u"Industrial25", kQuietZoneModules, kQuietZoneModules, kLightBeforeEdge, true, 2, 2},
-    {u"Matrix25", kQuietZoneModules, kQuietZoneModules, kLightBeforeEdge, true, 2, 2},
-    {u"Code11", 5, 5, 5, false, 1, 1},
+    {u"Interleaved25", kQuietZoneModules, kQuietZoneModules, kLightBeforeEdge, true, true, 2, 2},
+    {u"Industrial25", kQuietZoneModules, kQuietZoneModules, kLightBeforeEdge, true, true, 2, 2},
+    {u"Matrix25", kQuietZoneModules, kQuietZoneModules, kLightBeforeEdge, true, true, 2, 2},
+    {u"Code11", 5, 5, 5, false, false, 1, 1},
     // Also found in a retail symbol's add-on, with a check that passes one time in ten; a
     // second scan line with the same text makes that chance small.
-    {u"UPC-E", 5, 5, 0, false, 2, 2},
-    {u"EAN 8", 5, 5, 0, false, 2, 2},
+    {u"UPC-E", 5, 5, 0, false, false, 2, 2},
+    {u"EAN 8", 5, 5, 0, false, false, 2, 2},
     // No check character at all: one wide element the band reader takes for narrow gives
-    // another valid text.
-    {u"Codabar", 0, 0, 0, false, 1, 2},
-    {u"Code39", 0, 0, 0, false, 1, 2},
+    // another valid text, and random bars between a start and a stop give a few characters.
+    {u"Codabar", 0, 0, 0, true, false, 1, 2},
+    {u"Code39", 0, 0, 0, true, false, 1, 2},
 };
 
 const Rule* RuleFor(std::u16string_view type)
@@ -109,7 +110,8 @@ void Acceptance::Offer(const Reading& reading)
         if (!Quiet(reading.before, rule->quietBefore, rule->quietToEdge) ||
             !Quiet(reading.after, rule->quietAfter, rule->quietToEdge))
             return;
-        if (rule->wholeTwoOfFive && (f.score < 100 || !HasWholeTwoOfFiveLength(f.type, reading.modules)))
+        if ((rule->fullRead && f.score < 100) ||
+            (rule->wholeTwoOfFive && !HasWholeTwoOfFiveLength(f.type, reading.modules)))
             return;
         const int lines = reading.finding.step == CorvaneStepBands || reading.finding.step == CorvaneStepPrepared
                               ? rule->bandLines
