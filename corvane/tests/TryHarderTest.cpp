@@ -263,7 +263,7 @@ TEST(TryHarder, RandomBarsGiveNothingAboveEffortZero)
 {
     std::mt19937 rng(20261212);
     int plainResults = 0;
-    for (int round = 0; round < 200; ++round) {
+    for (int round = 0; round < 300; ++round) {
         auto page = RandomBarsPage(rng);
         const CorvaneBitmap bmp = page.Bitmap();
         const Results plain = TryHarder(bmp, 0, 0, page.Height(), page.Width(), 0);
