@@ -87,6 +87,7 @@ void AddTilted(const GreyView& image, std::vector<PlannedLine>& out)
             const int ids = kFirstTiltIds + 2 * t * kIdsPerFamily;
             PlannedLine line;
             line.angled = true;
+            line.across = 1;  // interpolation already averages neighbours; a third of the time
             if (k < rows.size()) {
                 line.degrees = kTilts[t];
                 line.geometry = LineThrough(image, midX, static_cast<float>(rows[k]) + 0.5f, line.degrees);
