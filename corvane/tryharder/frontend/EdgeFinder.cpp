@@ -23,14 +23,12 @@ void LocalExtremes(const std::vector<float>& v, int window, std::vector<float>& 
     std::copy(v.begin(), v.end(), preHi.begin() + window);
     sufLo = preLo;
     sufHi = preHi;
-    for (std::size_t i = 1; i < total; ++i) {
-        if (i % w != 0) {
+    for (std::size_t block = 0; block < total; block += w) {
+        for (std::size_t i = block + 1; i < block + w; ++i) {
             preLo[i] = std::min(preLo[i], preLo[i - 1]);
             preHi[i] = std::max(preHi[i], preHi[i - 1]);
         }
-    }
-    for (std::size_t i = total - 1; i-- > 0;) {
-        if ((i + 1) % w != 0) {
+        for (std::size_t i = block + w - 1; i-- > block;) {
             sufLo[i] = std::min(sufLo[i], sufLo[i + 1]);
             sufHi[i] = std::max(sufHi[i], sufHi[i + 1]);
         }

@@ -256,6 +256,20 @@ TEST(FrontEnd, QuietZonesAndEndsAreReportedInReadingOrder)
     }
 }
 
+TEST(FrontEnd, EanWithAStrayBarCloseBesideIsRead)
+{
+    // A rule or a cut bar two modules after the end guard, with no margin between: the stretch
+    // holds more elements than the symbol.
+    const std::u16string ean = EncodeWithZint(BARCODE_EANX, "978020137962").modules;
+    Print print;
+    print.moduleWidth = 2.4f;
+    print.blurSigma = 0.7f;
+    for (const std::u16string& stray : {std::u16string(u"00111"), std::u16string(u"001101")}) {
+        const GreyImage image = PrintSymbol(ean + stray, false, print);
+        EXPECT_TRUE(VerifiedTexts(ReadLevel(image, 1)).count("EAN 13:9780201379624"));
+    }
+}
+
 TEST(FrontEnd, LineIdsTellScanLinesApart)
 {
     const std::u16string modules = EncodeWithZint(BARCODE_EANX, "400638133393").modules;
