@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -63,13 +64,37 @@ protected:
 
     ProcessRun Read(const std::string& args) const { return Shell(std::string(CORVANE_READ) + " " + args); }
 
-    // A PNG of one symbol written by the zint command, with quiet zones and no text.
-    std::string Zint(int type, const std::string& data, const std::string& name) const
+    // A PNG of one symbol written by the zint command, with quiet zones and no text; `extra`
+    // adds options such as colours.
+    std::string Zint(int type, const std::string& data, const std::string& name, const std::string& extra = "") const
     {
         const std::string path = (dir_ / name).string();
-        const ProcessRun made = Shell("zint --barcode=" + std::to_string(type) + " --notext --quietzones --scale=2 --data=" +
-                               Quote(data) + " --output=" + Quote(path));
+        const ProcessRun made = Shell("zint --barcode=" + std::to_string(type) + " --notext --quietzones --scale=2 " + extra +
+                                      " --data=" + Quote(data) + " --output=" + Quote(path));
         EXPECT_EQ(made.exitCode, 0) << made.err;
+        return path;
+    }
+
+    // An 8-bit grey PGM of the modules zint dumps (hex, first module in the top bit), two pixels
+    // a module with a ten-module quiet zone each side; zint itself writes only colour files.
+    std::string GreyPgm(int type, const std::string& data, const std::string& name) const
+    {
+        const ProcessRun dump = Shell("zint --barcode=" + std::to_string(type) + " --dump --data=" + Quote(data));
+        EXPECT_EQ(dump.exitCode, 0) << dump.err;
+        std::string row(40, '\xff');
+        for (std::size_t i = 0; i + 1 < dump.out.size(); ++i) {
+            if (!std::isxdigit(static_cast<unsigned char>(dump.out[i])) || !std::isxdigit(static_cast<unsigned char>(dump.out[i + 1])))
+                continue;
+            const int byte = std::stoi(dump.out.substr(i++, 2), nullptr, 16);
+            for (int bit = 7; bit >= 0; --bit)
+                row += std::string(2, (byte >> bit) & 1 ? '\x00' : '\xff');
+        }
+        row += std::string(40, '\xff');
+        const std::string path = (dir_ / name).string();
+        std::ofstream out(path, std::ios::binary);
+        out << "P5 " << row.size() << " 60 255\n";
+        for (int y = 0; y < 60; ++y)
+            out << row;
         return path;
     }
 
@@ -128,6 +153,21 @@ TEST_F(CorvaneRead, JsonAndOptions)
     const ProcessRun outside = Read("--area 0,0,100000,10 " + Quote(png));
     EXPECT_EQ(outside.exitCode, 2);
     EXPECT_NE(outside.err.find("is not inside"), std::string::npos) << outside.err;
+}
+
+TEST_F(CorvaneRead, ColourAndGreyFilesAreSeenAsTheLibrarySeesThem)
+{
+    // Pure green bars are dark for the library's (b + g + r) / 3 but only middling for a luma
+    // conversion; the file's colour must reach the library unchanged.
+    const std::string green = Zint(20, "Green128", "green.png", "--fg=00FF00");
+    const ProcessRun colour = Read(Quote(green));
+    EXPECT_EQ(colour.exitCode, 0) << colour.err;
+    EXPECT_EQ(colour.out, green + "\tCode128\tGreen128\t100\n");
+
+    const std::string grey = GreyPgm(8, "GREY39", "grey.pgm");
+    const ProcessRun plain = Read(Quote(grey));
+    EXPECT_EQ(plain.exitCode, 0) << plain.err;
+    EXPECT_EQ(plain.out, grey + "\tCode39\tGREY39\t100\n");
 }
 
 TEST_F(CorvaneRead, NoSymbolExitsOne)
