@@ -65,17 +65,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     using Record = std::tuple<std::u16string, std::u16string, int, int, bool>;
-    const auto snapshot = [] {
+    const auto snapshot = [](const corvane::ReadContext& context) {
         std::vector<Record> records;
-        for (const auto& r : corvane::g_barcodes)
+        for (const auto& r : context.barcodes)
             records.emplace_back(r.typeName, r.value, r.score, r.pass, r.closed);
         return records;
     };
-    const std::vector<Record> inPlace = snapshot();
+    CorvaneBitmap inPlaceBitmap{width, height, stride, format, bitmap.scan0, CorvaneOk};
+    corvane::ReadContext inPlace;
+    corvane::ReadImageInto(inPlace, &inPlaceBitmap, x, y, areaHeight, areaWidth, scanLines, rotations);
     CorvaneBitmap copyBitmap{width, height, stride, format, bitmap.scan0, CorvaneOk};
-    const int copyCount = corvane::ReadImageUnlocked(&copyBitmap, x, y, areaHeight, areaWidth, scanLines, rotations,
-                                                     corvane::ScanMethod::TurnedCopy);
-    if (copyCount != count || copyBitmap.lastStatus != bitmap.lastStatus || snapshot() != inPlace)
+    corvane::ReadContext copied;
+    const int copyCount = corvane::ReadImageInto(copied, &copyBitmap, x, y, areaHeight, areaWidth, scanLines,
+                                                 rotations, corvane::ScanMethod::TurnedCopy);
+    if (copyCount != count || copyBitmap.lastStatus != bitmap.lastStatus || snapshot(copied) != snapshot(inPlace))
         __builtin_trap();
     return 0;
 }

@@ -7,9 +7,6 @@
 
 namespace corvane {
 
-std::list<BarcodesInfo> g_barcodes;
-int g_currentPass = 0;
-
 namespace {
 
 // Shorter module strings are not worth classifying.
@@ -32,9 +29,9 @@ int ScoreText(const std::u16string& text)
     return static_cast<int>(100.0 - share * 100.0);
 }
 
-void CloseFinishedResults(const std::u16string& band)
+void CloseFinishedResults(ReadContext& context, const std::u16string& band)
 {
-    for (BarcodesInfo& r : g_barcodes) {
+    for (BarcodesInfo& r : context.barcodes) {
         if (r.closed)
             continue;
         // The stored positions index the padded string; they are used here as they stand.
@@ -48,8 +45,8 @@ void CloseFinishedResults(const std::u16string& band)
     }
 }
 
-void CollectResult(const std::u16string& modules, const std::u16string& typeName,
-                   const std::u16string& text, int start, int end)
+void CollectResult(ReadContext& context, const std::u16string& modules, const std::u16string& typeName,
+                   const std::u16string& text, const CandidatePlace& place)
 {
     if (text.size() < kMinTextLength)
         return;
@@ -57,25 +54,37 @@ void CollectResult(const std::u16string& modules, const std::u16string& typeName
     if (score < kMinScore)
         return;
 
-    const auto match = std::find_if(g_barcodes.begin(), g_barcodes.end(), [&](const BarcodesInfo& r) {
+    auto& barcodes = context.barcodes;
+    const int start = place.start;
+    const int end = place.end;
+    const auto match = std::find_if(barcodes.begin(), barcodes.end(), [&](const BarcodesInfo& r) {
         return std::abs(r.start - start) <= kMergeDistance && std::abs(r.end - end) <= kMergeDistance &&
-               r.typeName == typeName && !r.closed && r.pass == g_currentPass;
+               r.typeName == typeName && !r.closed && r.pass == context.currentPass;
     });
-    if (match != g_barcodes.end()) {
+    BarcodesInfo record{modules, typeName, text, score, context.currentPass, false, start, end,
+                        context.currentRow, place.firstBar, place.lastBar, 1};
+    if (match != barcodes.end()) {
+        if (match->value == text && match->row != context.currentRow) {
+            ++match->bands;  // another band agrees
+            match->row = context.currentRow;
+        }
         // Equal scores keep the first reading; a better one replaces it at the tail.
         if (match->score >= score)
             return;
-        g_barcodes.erase(match);
+        // Appended before the old record goes, so that a failing allocation leaves the list whole.
+        barcodes.push_back(std::move(record));
+        barcodes.erase(match);
+        return;
     }
-    g_barcodes.push_back({modules, typeName, text, score, g_currentPass, false, start, end});
+    barcodes.push_back(std::move(record));
 }
 
-void DecodeAndCollect(const std::u16string& modules, int start, int end)
+void DecodeAndCollect(ReadContext& context, const std::u16string& modules, const CandidatePlace& place)
 {
     if (modules.size() < kMinClassifiedLength)
         return;
     const DecodedSymbol decoded = DecodeModuleString(modules);
-    CollectResult(modules, decoded.typeName, decoded.text, start, end);
+    CollectResult(context, modules, decoded.typeName, decoded.text, place);
 }
 
 }  // namespace corvane

@@ -1,4 +1,4 @@
-// The four exported entry points. They share one result list, so they run one at a time.
+// The four exported entry points. They share one read's results, so they run one at a time.
 
 #include "corvane.h"
 #include "reader/BarcodeResults.h"
@@ -10,13 +10,16 @@
 namespace {
 
 std::mutex g_exportsMutex;
+// The results of the last ReadImage, which the getters hand out; guarded by g_exportsMutex.
+corvane::ReadContext g_lastRead;
 
 // The record at `index` in list order, or null outside 0..count-1.
 const corvane::BarcodesInfo* RecordAt(int index)
 {
-    if (index < 0 || static_cast<std::size_t>(index) >= corvane::g_barcodes.size())
+    const auto& barcodes = g_lastRead.barcodes;
+    if (index < 0 || static_cast<std::size_t>(index) >= barcodes.size())
         return nullptr;
-    return &*std::next(corvane::g_barcodes.begin(), index);
+    return &*std::next(barcodes.begin(), index);
 }
 
 }  // namespace
@@ -27,7 +30,7 @@ __attribute__((visibility("default"))) int ReadImage(CorvaneBitmap* bitmap, int 
                                                      int width, int scanLines, int rotations)
 {
     std::lock_guard lock(g_exportsMutex);
-    return corvane::ReadImageUnlocked(bitmap, x, y, height, width, scanLines, rotations);
+    return corvane::ReadImageInto(g_lastRead, bitmap, x, y, height, width, scanLines, rotations);
 }
 
 __attribute__((visibility("default"))) const char16_t* GetBarCodeType(int index)

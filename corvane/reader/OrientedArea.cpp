@@ -38,11 +38,13 @@ void SumBand(const std::uint8_t* first, std::ptrdiff_t columnStep, std::ptrdiff_
         return;
     }
     // The band's rows run across memory: each column's pixels lie side by side.
+    // Each address is computed from the column's first pixel: stepping a pointer on past the
+    // last row could take it before the start of the caller's buffer.
     for (int c = 0; c < columns; ++c) {
-        const std::uint8_t* p = first + static_cast<std::ptrdiff_t>(c) * columnStep;
+        const std::uint8_t* column = first + static_cast<std::ptrdiff_t>(c) * columnStep;
         int total = 0;
-        for (int r = 0; r < rows; ++r, p += rowStep)
-            total += GreyAt<Bpp>(p);
+        for (int r = 0; r < rows; ++r)
+            total += GreyAt<Bpp>(column + static_cast<std::ptrdiff_t>(r) * rowStep);
         sum[c] = total;
     }
 }

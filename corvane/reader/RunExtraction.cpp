@@ -138,12 +138,19 @@ std::vector<Candidate> ExtractRuns(const std::u16string& band)
         Window window;
         std::u16string text;
         NarrowestRuns runs;
+        int firstBar;
+        int lastBar;
+    };
+    const auto bandColumn = [&](std::size_t paddedIndex) {
+        const std::size_t offset = kOuterPad.size() + pad.size();
+        const std::size_t column = paddedIndex > offset ? paddedIndex - offset : 0;
+        return static_cast<int>(std::min(column, band.size() - 1));
     };
     std::vector<MeasuredWindow> windows;
     for (const Window& w : FindWindows(padded, pad)) {
         std::u16string text = padded.substr(w.start, w.end - w.start + 1 + kTrailingKept);
         const NarrowestRuns r = MeasureNarrowestRuns(text);
-        windows.push_back({w, std::move(text), r});
+        windows.push_back({w, std::move(text), r, bandColumn(padded.find(kDark, w.start)), bandColumn(w.end)});
     }
 
     static const std::vector<float> factors = ModuleFactors();
@@ -155,8 +162,8 @@ std::vector<Candidate> ExtractRuns(const std::u16string& band)
             // Built from the first bar to the last, so the string already starts and ends with '1'.
             std::u16string modules = BuildModuleString(w.text, w.runs.bar, w.runs.space, f);
             if (modules.size() >= kMinModuleStringLength)
-                out.push_back({std::move(modules), static_cast<int>(w.window.start),
-                               static_cast<int>(w.window.end)});
+                out.push_back({std::move(modules), static_cast<int>(w.window.start), static_cast<int>(w.window.end),
+                               w.firstBar, w.lastBar});
         }
     }
     return out;

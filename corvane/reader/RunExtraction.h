@@ -25,6 +25,8 @@ struct Candidate {
     std::u16string modules;
     int start = 0;
     int end = 0;
+    int firstBar = 0;  // the window's first and last bar, as columns of the band itself
+    int lastBar = 0;
 };
 
 // Narrowest 'x' and non-'x' runs of a text. The run that ends the text is not measured and the

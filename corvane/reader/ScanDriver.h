@@ -4,6 +4,7 @@
 // the new ones.
 
 #include "corvane.h"
+#include "reader/BarcodeResults.h"
 #include "reader/OrientedArea.h"
 #include "reader/OwnedBitmap.h"
 
@@ -16,8 +17,13 @@ enum class ScanMethod {
     TurnedCopy,  // copy the area, turn the copy a quarter before each pass
 };
 
-// The body of the exported ReadImage; not locked. Returns the number of results.
-int ReadImageUnlocked(CorvaneBitmap* bitmap, int x, int y, int height, int width, int scanLines,
-                      int rotations, ScanMethod method = ScanMethod::InPlace);
+// Passes beyond this many extra quarter turns would only repeat orientations already read twice.
+inline constexpr int kMaxRotations = 7;
+
+// Reads the area into `context` (emptied first) and returns the number of results. A bad
+// bitmap or area records CorvaneInvalidParameter in bitmap->lastStatus; running out of memory
+// records CorvaneOutOfMemory and keeps what was found until then. Never throws.
+int ReadImageInto(ReadContext& context, CorvaneBitmap* bitmap, int x, int y, int height, int width, int scanLines,
+                  int rotations, ScanMethod method = ScanMethod::InPlace);
 
 }  // namespace corvane

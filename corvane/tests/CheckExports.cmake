@@ -1,4 +1,4 @@
-# Checks the dynamic symbol table and the needed libraries of the shared library.
+# Checks the dynamic symbol table and the needed libraries of a shared library.
 execute_process(COMMAND nm -D --defined-only ${LIBRARY} OUTPUT_VARIABLE symbols COMMAND_ERROR_IS_FATAL ANY)
 string(REGEX MATCHALL "[^ \n]+\n" lines "${symbols}")
 set(names "")
@@ -7,7 +7,8 @@ foreach(line ${lines})
   list(APPEND names ${name})
 endforeach()
 list(SORT names)
-set(expected GetBarCodeScore GetBarCodeType GetBarCodeValue ReadImage)
+# EXPECTED: the exported names, sorted, separated by commas.
+string(REPLACE "," ";" expected "${EXPECTED}")
 if(NOT names STREQUAL expected)
   message(FATAL_ERROR "exported: ${names}\nexpected: ${expected}")
 endif()

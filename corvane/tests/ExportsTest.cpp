@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <zint.h>
 
+#include <chrono>
 #include <climits>
 #include <cstdint>
 #include <random>
@@ -81,6 +82,32 @@ TEST(Exports, NegativeRotationsOrNoScanLinesReadNothing)
     EXPECT_EQ(ReadImage(&bmp, 0, 0, page.Height(), page.Width(), 0, 3), 0);
     EXPECT_EQ(ReadImage(&bmp, 0, 0, page.Height(), page.Width(), -5, 0), 0);
     EXPECT_EQ(bmp.lastStatus, CorvaneOk);
+}
+
+TEST(Exports, TheLargestRotationCountEndsAndReadsEveryOrientation)
+{
+    // Before the count was bounded, the pass counter overflowed and the call never returned.
+    TestPage page = PageWithCode128();
+    CorvaneBitmap bmp = page.Bitmap();
+    const int bounded = ReadImage(&bmp, 0, 0, page.Height(), page.Width(), 20, 7);
+    ASSERT_EQ(bounded, 2);  // upright in passes 0 and 4
+    EXPECT_EQ(ReadImage(&bmp, 0, 0, page.Height(), page.Width(), 20, INT_MAX), bounded);
+    EXPECT_EQ(std::u16string(GetBarCodeValue(1)), u"Ab1-x");
+    EXPECT_EQ(bmp.lastStatus, CorvaneOk);
+}
+
+TEST(Exports, MoreScanLinesThanRowsReturnAtOnceAndTurnedPassesStillRead)
+{
+    TestPage page = PageWithCode128();  // 400 x 100
+    CorvaneBitmap bmp = page.Bitmap();
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(ReadImage(&bmp, 0, 0, page.Height(), page.Width(), INT_MAX, 3), 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    // 500 bands: one-row bands upright (600 rows), none in the 400-row quarter turns.
+    TestPage tall = PageWithCode128(400, 600, 40, 300);
+    CorvaneBitmap tallBmp = tall.Bitmap();
+    ASSERT_EQ(ReadImage(&tallBmp, 0, 0, tall.Height(), tall.Width(), 500, 3), 1);
+    EXPECT_EQ(std::u16string(GetBarCodeValue(0)), u"Ab1-x");
 }
 
 TEST(Exports, TheAreaIsGivenHeightBeforeWidth)

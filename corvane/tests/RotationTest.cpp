@@ -23,8 +23,9 @@ TEST_P(Rotation, FoundOnlyInThePassThatUndoesTheTurn)
     const auto symbol = test::RenderSymbol(BARCODE_CODE128, "Turn-128", 2);
     auto page = test::PageWithSymbol(symbol, 40).Turned(t.quarterTurnsClockwise);
     CorvaneBitmap bmp = page.Bitmap();
-    ASSERT_EQ(ReadImageUnlocked(&bmp, 0, 0, page.Height(), page.Width(), 20, 3), 1);
-    const BarcodesInfo& r = g_barcodes.front();
+    ReadContext context;
+    ASSERT_EQ(ReadImageInto(context, &bmp, 0, 0, page.Height(), page.Width(), 20, 3), 1);
+    const BarcodesInfo& r = context.barcodes.front();
     EXPECT_EQ(r.value, u"Turn-128");
     EXPECT_EQ(r.pass, t.expectedPass);
 }
@@ -39,10 +40,11 @@ TEST(RotationPasses, AFifthPassRereadsTheUprightAreaBesideTheFirst)
     const auto symbol = test::RenderSymbol(BARCODE_CODE39, "PASS4", 2);
     auto page = test::PageWithSymbol(symbol, 40);
     CorvaneBitmap bmp = page.Bitmap();
-    ASSERT_EQ(ReadImageUnlocked(&bmp, 0, 0, page.Height(), page.Width(), 20, 4), 2);
-    EXPECT_EQ(g_barcodes.front().pass, 0);
-    EXPECT_EQ(g_barcodes.back().pass, 4);
-    EXPECT_EQ(g_barcodes.back().value, u"PASS4");
+    ReadContext context;
+    ASSERT_EQ(ReadImageInto(context, &bmp, 0, 0, page.Height(), page.Width(), 20, 4), 2);
+    EXPECT_EQ(context.barcodes.front().pass, 0);
+    EXPECT_EQ(context.barcodes.back().pass, 4);
+    EXPECT_EQ(context.barcodes.back().value, u"PASS4");
 }
 
 TEST(RotationPasses, AHalfTurnedRetailSymbolIsReadOnlyUpright)
@@ -51,9 +53,10 @@ TEST(RotationPasses, AHalfTurnedRetailSymbolIsReadOnlyUpright)
     const auto symbol = test::RenderSymbol(BARCODE_EANX, "590123412345", 2);
     auto page = test::PageWithSymbol(symbol, 40).Turned(2);
     CorvaneBitmap bmp = page.Bitmap();
-    ASSERT_EQ(ReadImageUnlocked(&bmp, 0, 0, page.Height(), page.Width(), 20, 3), 1);
-    EXPECT_EQ(g_barcodes.front().pass, 2);
-    EXPECT_EQ(g_barcodes.front().value, u"5901234123457");
+    ReadContext context;
+    ASSERT_EQ(ReadImageInto(context, &bmp, 0, 0, page.Height(), page.Width(), 20, 3), 1);
+    EXPECT_EQ(context.barcodes.front().pass, 2);
+    EXPECT_EQ(context.barcodes.front().value, u"5901234123457");
 }
 
 }  // namespace

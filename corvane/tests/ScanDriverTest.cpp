@@ -18,7 +18,8 @@ int ResultsWithSymbolAt(int top, int scanLines)
     test::TestPage page(400, 100);
     page.Paste(20, top, symbol.rgb.data(), symbol.width, symbol.height);
     CorvaneBitmap bmp = page.Bitmap();
-    return ReadImageUnlocked(&bmp, 0, 0, 100, 400, scanLines, 0);
+    ReadContext context;
+    return ReadImageInto(context, &bmp, 0, 0, 100, 400, scanLines, 0);
 }
 
 TEST(ScanDriver, ReadsTheFirstFourRowsOfEachBand)
@@ -44,8 +45,9 @@ TEST(ScanDriver, OneSymbolAcrossManyBandsIsOneRecord)
     const auto symbol = test::RenderSymbol(BARCODE_CODE39, "TALL", 2, 60);
     auto page = test::PageWithSymbol(symbol, 30);
     CorvaneBitmap bmp = page.Bitmap();
-    ASSERT_EQ(ReadImageUnlocked(&bmp, 0, 0, page.Height(), page.Width(), 40, 0), 1);
-    EXPECT_EQ(g_barcodes.front().value, u"TALL");
+    ReadContext context;
+    ASSERT_EQ(ReadImageInto(context, &bmp, 0, 0, page.Height(), page.Width(), 40, 0), 1);
+    EXPECT_EQ(context.barcodes.front().value, u"TALL");
 }
 
 TEST(ScanDriver, ASymbolThatEndsAndStartsAgainIsTwoRecords)
@@ -57,7 +59,8 @@ TEST(ScanDriver, ASymbolThatEndsAndStartsAgainIsTwoRecords)
     page.Paste(20, 20, symbol.rgb.data(), symbol.width, symbol.height);
     page.Paste(20, 60 + symbol.height, symbol.rgb.data(), symbol.width, symbol.height);
     CorvaneBitmap bmp = page.Bitmap();
-    EXPECT_EQ(ReadImageUnlocked(&bmp, 0, 0, page.Height(), page.Width(), page.Height() / 5, 0), 2);
+    ReadContext context;
+    EXPECT_EQ(ReadImageInto(context, &bmp, 0, 0, page.Height(), page.Width(), page.Height() / 5, 0), 2);
 }
 
 }  // namespace

@@ -28,9 +28,10 @@ Outcome Read(CorvaneBitmap bitmap, int x, int y, int height, int width, int scan
 {
     Outcome o;
     bitmap.lastStatus = CorvaneOk;
-    o.count = ReadImageUnlocked(&bitmap, x, y, height, width, scanLines, rotations, method);
+    ReadContext context;
+    o.count = ReadImageInto(context, &bitmap, x, y, height, width, scanLines, rotations, method);
     o.status = bitmap.lastStatus;
-    for (const BarcodesInfo& r : g_barcodes)
+    for (const BarcodesInfo& r : context.barcodes)
         o.records.emplace_back(r.modules, r.typeName, r.value, r.score, r.pass, r.closed);
     return o;
 }

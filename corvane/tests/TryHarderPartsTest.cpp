@@ -1,0 +1,212 @@
+// The try-harder reader's parts: merging findings, and which readings hold up.
+
+#include "ZintSymbol.h"
+#include "corvane_tryharder.h"
+#include "reader/ScanDriver.h"
+#include "tryharder/Acceptance.h"
+#include "tryharder/BandStep.h"
+#include "tryharder/Findings.h"
+#include "tryharder/Ladder.h"
+
+#include <gtest/gtest.h>
+#include <zint.h>
+
+#include <string>
+#include <vector>
+
+namespace corvane::tryharder {
+namespace {
+
+Finding Found(const std::u16string& type, const std::u16string& text, int score, int step = CorvaneStepPrepared)
+{
+    return Finding{type, text, score, 1, 2, 3, 4, step};
+}
+
+TEST(Findings, SameTypeAndTextKeepTheBestScoreInItsFirstPlace)
+{
+    Findings f;
+    EXPECT_FALSE(f.Complete());
+    f.Add(Found(u"Code39", u"AB?D", 75, CorvaneStepBands));
+    f.Add(Found(u"Code128", u"WXYZ", 100));
+    f.Add(Found(u"Code39", u"AB?D", 75, CorvaneStepScanLines));  // equal: the first stays
+    f.Add(Found(u"Code39", u"ABCD", 100));                       // another text: its own result
+    f.Add(Found(u"Code128", u"ABCD", 100));                      // another type: its own result
+    ASSERT_EQ(f.All().size(), 4u);
+    EXPECT_EQ(f.All()[0].step, CorvaneStepBands);
+    EXPECT_FALSE(f.Complete());
+
+    Finding better = Found(u"Code39", u"AB?D", 90, CorvaneStepAngled);
+    better.x0 = 77;
+    f.Add(better);
+    ASSERT_EQ(f.All().size(), 4u);
+    EXPECT_EQ(f.All()[0].score, 90);
+    EXPECT_EQ(f.All()[0].step, CorvaneStepAngled);
+    EXPECT_EQ(f.All()[0].x0, 77);
+    f.Add(Found(u"Code39", u"AB?D", 80));  // worse than the kept one
+    EXPECT_EQ(f.All()[0].score, 90);
+    EXPECT_FALSE(f.Complete());
+}
+
+TEST(Findings, CompleteOnlyWhenEveryResultIsFullyRead)
+{
+    Findings f;
+    f.Add(Found(u"Code39", u"ABCD", 100));
+    EXPECT_TRUE(f.Complete());
+    f.Add(Found(u"Code39", u"AB?D", 75));
+    EXPECT_FALSE(f.Complete());
+}
+
+// The module string the band reader reads from a clean zint symbol.
+std::u16string ModulesOf(int symbology, const std::string& data)
+{
+    auto page = test::PageWithSymbol(test::RenderSymbol(symbology, data, 2, 20), 30);
+    CorvaneBitmap bmp = page.Bitmap();
+    ReadContext context;
+    EXPECT_EQ(ReadImageInto(context, &bmp, 0, 0, page.Height(), page.Width(), 10, 0), 1) << data;
+    return context.barcodes.empty() ? std::u16string() : context.barcodes.front().modules;
+}
+
+Reading ReadingOf(const std::u16string& type, const std::u16string& text, const std::u16string& modules, long line)
+{
+    Reading r;
+    r.modules = modules;
+    r.finding = Found(type, text, 100);
+    r.before = r.after = Margin{kQuietZoneModules, false};
+    r.line = line;
+    return r;
+}
+
+TEST(Acceptance, AWrongCheckDigitIsDropped)
+{
+    const std::u16string modules = ModulesOf(BARCODE_EANX, "590123412345");
+    Findings findings;
+    Acceptance acceptance(findings);
+    acceptance.Offer(ReadingOf(u"EAN 13", u"5901234123458", modules, 1));
+    acceptance.Offer(ReadingOf(u"UPC-A", u"0012345678906", modules, 2));
+    EXPECT_TRUE(findings.All().empty());
+    acceptance.Offer(ReadingOf(u"EAN 13", u"5901234123457", modules, 3));
+    ASSERT_EQ(findings.All().size(), 1u);
+    EXPECT_EQ(findings.All()[0].text, u"5901234123457");
+}
+
+TEST(Acceptance, TwoOfFiveNeedsTwoScanLinesWholeCharactersAndQuietZones)
+{
+    const std::u16string modules = ModulesOf(BARCODE_C25INTER, "123456");
+    ASSERT_TRUE(HasWholeTwoOfFiveLength(u"Interleaved25", modules));
+    Findings findings;
+    Acceptance acceptance(findings);
+    acceptance.Offer(ReadingOf(u"Interleaved25", u"123456", modules, 1));
+    acceptance.Offer(ReadingOf(u"Interleaved25", u"123456", modules, 1));  // the same line again
+    EXPECT_TRUE(findings.All().empty());
+    acceptance.Offer(ReadingOf(u"Interleaved25", u"123465", modules, 2));  // another text
+    EXPECT_TRUE(findings.All().empty());
+    acceptance.Offer(ReadingOf(u"Interleaved25", u"123456", modules, 3));
+    ASSERT_EQ(findings.All().size(), 1u);
+    EXPECT_EQ(findings.All()[0].text, u"123456");
+
+    // A band record that several bands agreed on is two lines by itself.
+    Findings counted;
+    Acceptance fromBands(counted);
+    Reading agreed = ReadingOf(u"Interleaved25", u"123456", modules, 9);
+    agreed.lines = 2;
+    fromBands.Offer(agreed);
+    EXPECT_EQ(counted.All().size(), 1u);
+
+    // Two lines but no quiet zone, a cut-off symbol, or a partial read: never.
+    Findings none;
+    Acceptance strict(none);
+    for (long line : {1, 2}) {
+        Reading noQuiet = ReadingOf(u"Interleaved25", u"123456", modules, line);
+        noQuiet.after = Margin{4, false};
+        strict.Offer(noQuiet);
+        Reading atEdge = ReadingOf(u"Interleaved25", u"123456", modules, line + 10);
+        atEdge.before = Margin{3, true};
+        strict.Offer(atEdge);
+        strict.Offer(ReadingOf(u"Interleaved25", u"1234", modules.substr(0, modules.size() - 9) + u"1101", line + 20));
+        Reading partial = ReadingOf(u"Interleaved25", u"12345?", modules, line + 30);
+        partial.finding.score = 83;
+        strict.Offer(partial);
+    }
+    EXPECT_TRUE(none.All().empty());
+}
+
+TEST(Acceptance, WholeTwoOfFiveLengthsOfRealSymbols)
+{
+    for (const auto& [symbology, type] : {std::pair{BARCODE_C25INTER, u"Interleaved25"},
+                                         std::pair{BARCODE_C25IND, u"Industrial25"},
+                                         std::pair{BARCODE_C25STANDARD, u"Matrix25"}}) {
+        for (const char* data : {"1234", "12345", "9876543210"}) {
+            const std::u16string modules = ModulesOf(symbology, data);
+            EXPECT_TRUE(HasWholeTwoOfFiveLength(type, modules)) << symbology << " " << data;
+            // One bar short of the last character, with the stop kept.
+            const std::size_t stop = std::u16string_view(type) == u"Interleaved25" ? 4 : 6;
+            std::u16string cut = modules.substr(0, modules.size() - stop);
+            cut = cut.substr(0, cut.find_last_of(u'0', cut.size() - 1));
+            cut = cut.substr(0, cut.find_last_of(u'1') + 1);
+            cut = cut.substr(0, cut.find_last_of(u'0') + 1) + modules.substr(modules.size() - stop);
+            EXPECT_FALSE(HasWholeTwoOfFiveLength(type, cut)) << data;
+        }
+    }
+    EXPECT_FALSE(HasWholeTwoOfFiveLength(u"Code39", u"1010101010101010"));
+}
+
+TEST(Acceptance, ShortRetailSymbolsInsideLongerOnesAreDropped)
+{
+    // The left half of an EAN-13 reads as a UPC-E whose check may pass; bars follow it.
+    const std::u16string modules = ModulesOf(BARCODE_UPCE, "0123456");
+    Findings findings;
+    Acceptance acceptance(findings);
+    Reading inside = ReadingOf(u"UPC-E", u"01234565", modules, 1);
+    inside.after = Margin{1.5, false};
+    acceptance.Offer(inside);
+    EXPECT_TRUE(findings.All().empty());
+    Reading tight = ReadingOf(u"UPC-E", u"01234565", modules, 2);
+    tight.after = Margin{2, true};  // cropped close: the image ends in light
+    acceptance.Offer(tight);
+    EXPECT_EQ(findings.All().size(), 1u);
+}
+
+TEST(Acceptance, AnEanWithAWrongCheckDigitIsReportedOnlyAtEffortZero)
+{
+    // 5901234123457 with its last digit printed as 8 (right-half pattern of 8: 1001000).
+    std::u16string modules = ModulesOf(BARCODE_EANX, "590123412345");
+    ASSERT_GT(modules.size(), 10u);
+    modules.replace(modules.size() - 10, 7, u"1001000");
+    test::TestPage page(static_cast<int>(modules.size()) * 2 + 80, 120);
+    page.DrawModules(40, 20, modules, 2, 80);
+    const CorvaneBitmap bmp = page.Bitmap();
+
+    const auto texts = [&](int effort) {
+        std::vector<std::u16string> out;
+        CorvaneBitmap copy = bmp;
+        const std::vector<Finding> found =
+            effort == 0 ? ReadAsBands(copy, 0, 0, page.Height(), page.Width())
+                        : ReadWithSteps(copy, 0, 0, page.Height(), page.Width(), StepsFor(effort));
+        for (const Finding& f : found)
+            out.push_back(f.text);
+        return out;
+    };
+    EXPECT_EQ(texts(0), std::vector<std::u16string>{u"5901234123458"});
+    for (int effort = 1; effort <= CORVANE_EFFORT_MAX; ++effort)
+        EXPECT_TRUE(texts(effort).empty()) << effort;
+}
+
+TEST(BandStep, MarginsCountLightModulesAndTheEdge)
+{
+    GreyImage image(100, 5, 255);
+    for (int x = 30; x < 60; x += 2)
+        for (int y = 0; y < 5; ++y)
+            image.At(x, y) = 0;  // bars of one module (1 px) from 30 to 58
+    image.At(25, 2) = 0;         // a dark speck 5 px before the first bar
+    const BandLine line{30, 2, 58, 2};
+    const auto [before, after] = MarginsOf(image, line, 29);
+    EXPECT_NEAR(before.modules, 4.5, 1.0);
+    EXPECT_FALSE(before.edge);
+    EXPECT_DOUBLE_EQ(after.modules, kQuietZoneModules);
+    const auto [nearEdge, unused] = MarginsOf(image, BandLine{3, 2, 58, 2}, 55);
+    EXPECT_TRUE(nearEdge.edge);
+    EXPECT_LT(nearEdge.modules, 4);
+}
+
+}  // namespace
+}  // namespace corvane::tryharder

@@ -1,0 +1,118 @@
+#include "tryharder/Acceptance.h"
+
+#include "tryharder/frontend/CheckCharacters.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace corvane::tryharder {
+
+namespace {
+
+// Shorter texts are noise whatever their symbology (as in the band reader).
+constexpr std::size_t kMinTextLength = 4;
+constexpr int kMinScore = 60;
+
+// What a symbology needs beyond a passing check character.
+struct Rule {
+    std::u16string_view type;
+    double quietBefore;  // modules of light wanted before the first bar, and after the last
+    double quietAfter;
+    bool edgeIsQuiet;    // light up to the image's edge will do
+    bool wholeTwoOfFive; // whole 2 of 5 characters, fully read, seen on two scan lines
+};
+
+constexpr Rule kRules[] = {
+    {u"Interleaved25", kQuietZoneModules, kQuietZoneModules, false, true},
+    {u"Industrial25", kQuietZoneModules, kQuietZoneModules, false, true},
+    {u"Matrix25", kQuietZoneModules, kQuietZoneModules, false, true},
+    {u"Code11", 5, 5, false, false},
+    {u"UPC-E", 0, 5, true, false},
+    {u"EAN 8", 5, 5, true, false},
+};
+
+const Rule* RuleFor(std::u16string_view type)
+{
+    for (const Rule& r : kRules)
+        if (r.type == type)
+            return &r;
+    return nullptr;
+}
+
+bool Quiet(const Margin& margin, double wanted, bool edgeIsQuiet)
+{
+    return margin.modules >= wanted || (edgeIsQuiet && margin.edge);
+}
+
+// Start and stop lengths in modules and the elements per character of each 2 of 5 code, as its
+// decoder strips and groups them.
+struct TwoOfFiveShape {
+    std::u16string_view type;
+    int startModules;
+    int stopModules;
+    int elementsPerCharacter;  // a Matrix character counts the gap after it
+    bool barsOnly;             // only bars carry the characters
+};
+constexpr TwoOfFiveShape kShapes[] = {
+    {u"Interleaved25", 4, 4, 10, false},
+    {u"Industrial25", 8, 7, 5, true},
+    {u"Matrix25", 7, 6, 6, false},
+};
+
+// Bars (or bars and spaces) of a module string.
+int CountElements(std::u16string_view modules, bool barsOnly)
+{
+    int count = 0;
+    for (std::size_t i = 0; i < modules.size(); ++i)
+        if ((i == 0 || modules[i] != modules[i - 1]) && (!barsOnly || modules[i] == u'1'))
+            ++count;
+    return count;
+}
+
+}  // namespace
+
+bool HasWholeTwoOfFiveLength(const std::u16string& type, const std::u16string& modules)
+{
+    const auto shape = std::find_if(std::begin(kShapes), std::end(kShapes),
+                                    [&](const TwoOfFiveShape& s) { return s.type == type; });
+    if (shape == std::end(kShapes))
+        return false;
+    const auto guards = static_cast<std::size_t>(shape->startModules + shape->stopModules);
+    if (modules.size() <= guards)
+        return false;
+    const std::u16string_view inner =
+        std::u16string_view(modules).substr(static_cast<std::size_t>(shape->startModules), modules.size() - guards);
+    const int elements = CountElements(inner, shape->barsOnly);
+    return elements > 0 && elements % shape->elementsPerCharacter == 0;
+}
+
+void Acceptance::Offer(const Reading& reading)
+{
+    const Finding& f = reading.finding;
+    if (f.type.empty() || f.text.size() < kMinTextLength || f.score < kMinScore)
+        return;
+    if (!PassesCheck(f.type, f.text, reading.modules))
+        return;
+    if (const Rule* rule = RuleFor(f.type)) {
+        if (!Quiet(reading.before, rule->quietBefore, rule->edgeIsQuiet) ||
+            !Quiet(reading.after, rule->quietAfter, rule->edgeIsQuiet))
+            return;
+        if (rule->wholeTwoOfFive) {
+            if (f.score < 100 || !HasWholeTwoOfFiveLength(f.type, reading.modules))
+                return;
+            const auto key = std::make_pair(f.type, f.text);
+            if (reading.lines < 2) {
+                const bool seenElsewhere = std::any_of(waiting_.begin(), waiting_.end(), [&](const auto& w) {
+                    return w.first == key && w.second != reading.line;
+                });
+                if (!seenElsewhere) {
+                    waiting_.insert({key, reading.line});
+                    return;
+                }
+            }
+        }
+    }
+    findings_.Add(f);
+}
+
+}  // namespace corvane::tryharder

@@ -1,0 +1,107 @@
+#include "tryharder/Ladder.h"
+
+#include "corvane_tryharder.h"
+#include "reader/ScanDriver.h"
+#include "tryharder/Acceptance.h"
+#include "tryharder/BandStep.h"
+#include "tryharder/Preparation.h"
+
+#include <new>
+
+namespace corvane::tryharder {
+
+namespace {
+
+// What ReadImage reads by default.
+constexpr int kDefaultScanLines = 20;
+constexpr int kDefaultRotations = 3;
+// Region size of the local stretch, in pixels of the copy it works on.
+constexpr int kStretchTile = 32;
+
+struct EffortStep {
+    int effort;
+    LadderStep step;
+};
+
+constexpr EffortStep kLadder[] = {
+    {1, {LadderStep::Prepared, Preparation::Grey, kDefaultScanLines}},
+    {1, {LadderStep::Prepared, Preparation::GlobalStretch, kDefaultScanLines}},
+    {1, {LadderStep::Prepared, Preparation::LocalStretch, kDefaultScanLines}},
+    {2, {LadderStep::Prepared, Preparation::SharpStretch, kDefaultScanLines}},
+    {2, {LadderStep::Prepared, Preparation::EnlargedStretch, kDefaultScanLines}},
+    {3, {LadderStep::Prepared, Preparation::ReducedStretch, kDefaultScanLines}},
+};
+
+PlacedImage Prepare(const PlacedImage& grey, Preparation preparation)
+{
+    PlacedImage placed{GreyImage{}, grey.originX, grey.originY, 1.0};
+    switch (preparation) {
+    case Preparation::Grey: placed.image = grey.image; break;
+    case Preparation::GlobalStretch: placed.image = StretchGlobal(grey.image); break;
+    case Preparation::LocalStretch: placed.image = StretchLocal(grey.image, kStretchTile); break;
+    case Preparation::SharpStretch: placed.image = StretchLocal(Sharpen(grey.image), kStretchTile); break;
+    case Preparation::EnlargedStretch:
+        placed.scale = 2.0;
+        placed.image = StretchLocal(Scaled(grey.image, placed.scale), 2 * kStretchTile);
+        break;
+    case Preparation::ReducedStretch:
+        placed.scale = 0.5;
+        placed.image = StretchLocal(Scaled(grey.image, placed.scale), kStretchTile / 2);
+        break;
+    }
+    return placed;
+}
+
+int StepOf(const LadderStep& step)
+{
+    if (step.kind == LadderStep::FrontEnd)
+        return CorvaneStepScanLines;
+    return step.preparation == Preparation::Grey ? CorvaneStepBands : CorvaneStepPrepared;
+}
+
+}  // namespace
+
+std::vector<LadderStep> StepsFor(int effort)
+{
+    std::vector<LadderStep> steps;
+    for (const EffortStep& s : kLadder)
+        if (s.effort <= effort)
+            steps.push_back(s.step);
+    return steps;
+}
+
+std::vector<Finding> ReadAsBands(const CorvaneBitmap& bitmap, int x, int y, int height, int width)
+{
+    CorvaneBitmap copy = bitmap;
+    ReadContext context;
+    ReadImageInto(context, &copy, x, y, height, width, kDefaultScanLines, kDefaultRotations);
+    if (copy.lastStatus == CorvaneOutOfMemory)
+        throw std::bad_alloc();
+    std::vector<Finding> findings;
+    for (const BarcodesInfo& r : context.barcodes) {
+        const BandLine line = LineOfRecord(r, width, height);
+        findings.push_back({r.typeName, r.value, r.score, x + static_cast<int>(line.x0), y + static_cast<int>(line.y0),
+                            x + static_cast<int>(line.x1), y + static_cast<int>(line.y1), CorvaneStepBands});
+    }
+    return findings;
+}
+
+std::vector<Finding> ReadWithSteps(const CorvaneBitmap& bitmap, int x, int y, int height, int width,
+                                   const std::vector<LadderStep>& steps)
+{
+    const PlacedImage grey{GreyFromArea(bitmap, x, y, width, height), x, y, 1.0};
+    Findings findings;
+    Acceptance acceptance(findings);
+    long lineIds = 0;
+    for (const LadderStep& step : steps) {
+        if (step.kind == LadderStep::Prepared) {
+            const PlacedImage placed = Prepare(grey, step.preparation);
+            OfferBandReadings(placed, step.scanLines, StepOf(step), acceptance, lineIds);
+        }
+        if (findings.Complete())
+            break;
+    }
+    return findings.All();
+}
+
+}  // namespace corvane::tryharder

@@ -1,0 +1,18 @@
+#pragma once
+// A grey image the reader reads, with the way back from its pixels to the caller's bitmap.
+
+#include "tryharder/GreyImage.h"
+
+namespace corvane::tryharder {
+
+struct PlacedImage {
+    GreyImage image;
+    int originX = 0;     // the area's top-left pixel in the caller's bitmap
+    int originY = 0;
+    double scale = 1.0;  // image pixels per caller pixel
+
+    int CallerX(double x) const;
+    int CallerY(double y) const;
+};
+
+}  // namespace corvane::tryharder
