@@ -1,5 +1,5 @@
 #pragma once
-// Reads one decoded image as the arguments ask.
+// Reads one decoded image with the plain reader or the try-harder reader, as the arguments ask.
 
 #include "FoundBarcodes.h"
 #include "ImageFile.h"
