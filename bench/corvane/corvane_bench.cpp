@@ -95,12 +95,11 @@ std::vector<ReaderSpec> Readers(const Options& o)
 {
     std::vector<ReaderSpec> readers;
     readers.push_back({"ReadImage", "Corvane ReadImage(20 scan lines, 3 rotations)", ReadWithCorvane, ReaderFamily::Corvane, 1, false});
-#ifdef CORVANE_BENCH_TRY_HARDER
     static const char* const kLabels[] = {"effort 0", "effort 1", "effort 2", "effort 3", "effort 4", "effort 5"};
-    for (int e = CORVANE_EFFORT_MIN; e <= CORVANE_EFFORT_MAX && e < 6; ++e)
+    static_assert(CORVANE_EFFORT_MIN >= 0 && CORVANE_EFFORT_MAX < 6, "a label for every effort");
+    for (int e = CORVANE_EFFORT_MIN; e <= CORVANE_EFFORT_MAX; ++e)
         if (o.effort < 0 || o.effort == e)
             readers.push_back({kLabels[e], "Corvane CorvaneReadTryHarder at this effort", TryHarderReader(e), ReaderFamily::Corvane, 1, false});
-#endif
     if (!o.corvaneOnly) {
         readers.push_back({"ZXing", "ZXing-C++ 1.4, linear codes, tryHarder + tryRotate (a child process per picture)",
                            ZXingReader(true), ReaderFamily::ZXing, 1, true});
