@@ -33,7 +33,7 @@ bool EncodeSymbol(const Symbology& symbology, const std::string& data, Symbol& s
 namespace {
 
 constexpr int kQuietModules = 10;
-constexpr int kBackground = -1, kBlankPaper = -2;  // region ids; module k is k
+constexpr int kBackground = -1000, kBlankPaper = -1001;  // region ids; module k (from -1) is k
 
 // The label in its own plane: which module or region a point is in, and its reflectance.
 struct Label {
