@@ -150,20 +150,46 @@ TEST(Acceptance, WholeTwoOfFiveLengthsOfRealSymbols)
     EXPECT_FALSE(HasWholeTwoOfFiveLength(u"Code39", u"1010101010101010"));
 }
 
-TEST(Acceptance, ShortRetailSymbolsInsideLongerOnesAreDropped)
+TEST(Acceptance, ShortRetailSymbolsNeedLightBesideThemAndASecondLine)
 {
     // The left half of an EAN-13 reads as a UPC-E whose check may pass; bars follow it.
     const std::u16string modules = ModulesOf(BARCODE_UPCE, "0123456");
     Findings findings;
     Acceptance acceptance(findings);
-    Reading inside = ReadingOf(u"UPC-E", u"01234565", modules, 1);
-    inside.after = Margin{1.5, false};
-    acceptance.Offer(inside);
+    for (long line : {1, 2}) {
+        Reading inside = ReadingOf(u"UPC-E", u"01234565", modules, line);
+        inside.after = Margin{1.5, false};
+        acceptance.Offer(inside);
+    }
     EXPECT_TRUE(findings.All().empty());
-    Reading tight = ReadingOf(u"UPC-E", u"01234565", modules, 2);
+    Reading tight = ReadingOf(u"UPC-E", u"01234565", modules, 3);
     tight.after = Margin{2, true};  // cropped close: the image ends in light
     acceptance.Offer(tight);
+    EXPECT_TRUE(findings.All().empty());  // one line is not enough
+    tight.line = 4;
+    acceptance.Offer(tight);
     EXPECT_EQ(findings.All().size(), 1u);
+}
+
+TEST(Acceptance, BandReadingsWithoutCheckCharactersNeedTwoBands)
+{
+    const std::u16string modules = ModulesOf(BARCODE_CODABAR, "A123456B");
+    Findings findings;
+    Acceptance acceptance(findings);
+    Reading band = ReadingOf(u"Codabar", u"123456", modules, 1);
+    band.finding.step = CorvaneStepPrepared;
+    acceptance.Offer(band);
+    EXPECT_TRUE(findings.All().empty());
+    band.lines = 2;  // a record two bands agreed on
+    acceptance.Offer(band);
+    EXPECT_EQ(findings.All().size(), 1u);
+    // The front end's fitted widths are trusted on one line.
+    Findings fine;
+    Acceptance fromFrontEnd(fine);
+    Reading line = ReadingOf(u"Codabar", u"123456", modules, 1);
+    line.finding.step = CorvaneStepScanLines;
+    fromFrontEnd.Offer(line);
+    EXPECT_EQ(fine.All().size(), 1u);
 }
 
 TEST(Acceptance, AnEanWithAWrongCheckDigitIsReportedOnlyAtEffortZero)

@@ -1,5 +1,6 @@
 #include "tryharder/Acceptance.h"
 
+#include "corvane_tryharder.h"
 #include "tryharder/frontend/CheckCharacters.h"
 
 #include <algorithm>
@@ -16,19 +17,27 @@ constexpr int kMinScore = 60;
 // What a symbology needs beyond a passing check character.
 struct Rule {
     std::u16string_view type;
-    double quietBefore;  // modules of light wanted before the first bar, and after the last
+    double quietBefore;   // modules of light wanted before the first bar, and after the last
     double quietAfter;
-    bool edgeIsQuiet;    // light up to the image's edge will do
-    bool wholeTwoOfFive; // whole 2 of 5 characters, fully read, seen on two scan lines
+    bool edgeIsQuiet;     // light up to the image's edge will do
+    bool wholeTwoOfFive;  // whole 2 of 5 characters, fully read
+    int lines;            // scan lines that must give the same text
+    int bandLines;        // the same for the band reader, whose widths are coarser
 };
 
 constexpr Rule kRules[] = {
-    {u"Interleaved25", kQuietZoneModules, kQuietZoneModules, false, true},
-    {u"Industrial25", kQuietZoneModules, kQuietZoneModules, false, true},
-    {u"Matrix25", kQuietZoneModules, kQuietZoneModules, false, true},
-    {u"Code11", 5, 5, false, false},
-    {u"UPC-E", 0, 5, true, false},
-    {u"EAN 8", 5, 5, true, false},
+    {u"Interleaved25", kQuietZoneModules, kQuietZoneModules, false, true, 2, 2},
+    {u"Industrial25", kQuietZoneModules, kQuietZoneModules, false, true, 2, 2},
+    {u"Matrix25", kQuietZoneModules, kQuietZoneModules, false, true, 2, 2},
+    {u"Code11", 5, 5, false, false, 1, 1},
+    // Also found in a retail symbol's add-on, with a check that passes one time in ten; a
+    // second scan line with the same text makes that chance small.
+    {u"UPC-E", 5, 5, true, false, 2, 2},
+    {u"EAN 8", 5, 5, true, false, 2, 2},
+    // No check character at all: one wide element the band reader takes for narrow gives
+    // another valid text.
+    {u"Codabar", 0, 0, true, false, 1, 2},
+    {u"Code39", 0, 0, true, false, 1, 2},
 };
 
 const Rule* RuleFor(std::u16string_view type)
@@ -97,18 +106,19 @@ void Acceptance::Offer(const Reading& reading)
         if (!Quiet(reading.before, rule->quietBefore, rule->edgeIsQuiet) ||
             !Quiet(reading.after, rule->quietAfter, rule->edgeIsQuiet))
             return;
-        if (rule->wholeTwoOfFive) {
-            if (f.score < 100 || !HasWholeTwoOfFiveLength(f.type, reading.modules))
-                return;
+        if (rule->wholeTwoOfFive && (f.score < 100 || !HasWholeTwoOfFiveLength(f.type, reading.modules)))
+            return;
+        const int lines = reading.finding.step == CorvaneStepBands || reading.finding.step == CorvaneStepPrepared
+                              ? rule->bandLines
+                              : rule->lines;
+        if (lines > 1 && reading.lines < lines) {
             const auto key = std::make_pair(f.type, f.text);
-            if (reading.lines < 2) {
-                const bool seenElsewhere = std::any_of(waiting_.begin(), waiting_.end(), [&](const auto& w) {
-                    return w.first == key && w.second != reading.line;
-                });
-                if (!seenElsewhere) {
-                    waiting_.insert({key, reading.line});
-                    return;
-                }
+            const bool seenElsewhere = std::any_of(waiting_.begin(), waiting_.end(), [&](const auto& w) {
+                return w.first == key && w.second != reading.line;
+            });
+            if (!seenElsewhere) {
+                waiting_.insert({key, reading.line});
+                return;
             }
         }
     }

@@ -4,6 +4,7 @@
 #include "reader/ScanDriver.h"
 #include "tryharder/Acceptance.h"
 #include "tryharder/BandStep.h"
+#include "tryharder/FrontEndStep.h"
 #include "tryharder/Preparation.h"
 
 #include <new>
@@ -23,13 +24,18 @@ struct EffortStep {
     LadderStep step;
 };
 
+// Every step in the order it runs, cheapest first, with the lowest effort that takes it. The
+// front end's rows and columns read most photographs in well under a millisecond, so from
+// effort 2 on they run before the band reader's copies.
 constexpr EffortStep kLadder[] = {
+    {2, {LadderStep::FrontEnd, Preparation::Grey, 0, 1}},
+    {2, {LadderStep::FrontEnd, Preparation::Grey, 0, 2}},
     {1, {LadderStep::Prepared, Preparation::Grey, kDefaultScanLines}},
     {1, {LadderStep::Prepared, Preparation::GlobalStretch, kDefaultScanLines}},
     {1, {LadderStep::Prepared, Preparation::LocalStretch, kDefaultScanLines}},
-    {2, {LadderStep::Prepared, Preparation::SharpStretch, kDefaultScanLines}},
-    {2, {LadderStep::Prepared, Preparation::EnlargedStretch, kDefaultScanLines}},
-    {3, {LadderStep::Prepared, Preparation::ReducedStretch, kDefaultScanLines}},
+    {3, {LadderStep::FrontEnd, Preparation::Grey, 0, 3}},
+    {3, {LadderStep::Prepared, Preparation::SharpStretch, kDefaultScanLines}},
+    {3, {LadderStep::Prepared, Preparation::EnlargedStretch, kDefaultScanLines}},
 };
 
 PlacedImage Prepare(const PlacedImage& grey, Preparation preparation)
@@ -97,6 +103,8 @@ std::vector<Finding> ReadWithSteps(const CorvaneBitmap& bitmap, int x, int y, in
         if (step.kind == LadderStep::Prepared) {
             const PlacedImage placed = Prepare(grey, step.preparation);
             OfferBandReadings(placed, step.scanLines, StepOf(step), acceptance, lineIds);
+        } else {
+            OfferFrontEndReadings(grey, step.level, acceptance, lineIds);
         }
         if (findings.Complete())
             break;

@@ -1,0 +1,44 @@
+#include "tryharder/FrontEndStep.h"
+
+#include "corvane_tryharder.h"
+#include "decoders/DecoderDispatch.h"
+#include "reader/BarcodeResults.h"
+#include "tryharder/BandStep.h"
+#include "tryharder/FrontEnd.h"
+
+#include <algorithm>
+
+namespace corvane::tryharder {
+
+void OfferFrontEndReadings(const PlacedImage& placed, int level, Acceptance& acceptance, long& lineIds)
+{
+    const long base = lineIds;
+    long lastLine = base;
+    ScanFrontEnd(placed.image.View(), level, [&](const LineRead& read) {
+        const DecodedSymbol decoded = DecodeModuleString(read.modules);
+        if (decoded.text.empty())
+            return true;
+        Reading reading;
+        reading.modules = read.modules;
+        reading.finding = {decoded.typeName,
+                           decoded.text,
+                           ScoreText(decoded.text),
+                           placed.CallerX(read.x0),
+                           placed.CallerY(read.y0),
+                           placed.CallerX(read.x1),
+                           placed.CallerY(read.y1),
+                           read.angled ? CorvaneStepAngled : CorvaneStepScanLines};
+        // The front end knows whether ten modules are light; shorter margins are measured here.
+        const auto [before, after] =
+            MarginsOf(placed.image, BandLine{read.x0, read.y0, read.x1, read.y1}, read.modules.size());
+        reading.before = read.quietBefore ? Margin{kQuietZoneModules, false} : before;
+        reading.after = read.quietAfter ? Margin{kQuietZoneModules, false} : after;
+        reading.line = base + read.line;
+        lastLine = std::max(lastLine, reading.line);
+        acceptance.Offer(reading);
+        return true;
+    });
+    lineIds = lastLine + 1;
+}
+
+}  // namespace corvane::tryharder
