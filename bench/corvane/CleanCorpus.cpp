@@ -78,7 +78,7 @@ void Record(Tally& tally, const Reading& reading, const std::string& expected, c
 
 void RunCleanCorpus(int width, int height, int placements, std::mt19937& rng, bool corvaneOnly, bool verbose)
 {
-    const ReaderSpec readers[] = {
+    const BenchReader readers[] = {
         {"Corvane ReadImage(20 lines, 3 rotations)", "", ReadWithCorvane, ReaderFamily::Corvane, 3, false},
         {"ZXing-C++ 1.4, tryHarder + tryRotate", "", ZXingReader(true), ReaderFamily::ZXing, 1, true},
         {"ZXing-C++ 1.4, fast (both off)", "", ZXingReader(false), ReaderFamily::ZXing, 3, true},

@@ -38,7 +38,7 @@ Reader ZBarReader();
 // UTF-16 as Corvane returns it, to UTF-8.
 std::string Utf8(const char16_t* text);
 
-struct ReaderSpec {
+struct BenchReader {
     const char* label;   // a short column heading
     const char* legend;  // what it is
     Reader read;

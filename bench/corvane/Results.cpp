@@ -5,7 +5,7 @@
 
 namespace bench {
 
-Outcome Judge(const Sample& sample, const ReaderSpec& reader, const Reading& reading)
+Outcome Judge(const Sample& sample, const BenchReader& reader, const Reading& reading)
 {
     Outcome o;
     o.aborted = reading.aborted;

@@ -27,13 +27,13 @@ struct Record {
     std::vector<Outcome> outcomes;
 };
 
-Outcome Judge(const Sample& sample, const ReaderSpec& reader, const Reading& reading);
+Outcome Judge(const Sample& sample, const BenchReader& reader, const Reading& reading);
 
 using RecordFilter = std::function<bool(const Record&)>;
 
 class Results {
 public:
-    explicit Results(const std::vector<ReaderSpec>& readers) : readers_(readers) {}
+    explicit Results(const std::vector<BenchReader>& readers) : readers_(readers) {}
 
     void Add(Record record) { records_.push_back(std::move(record)); }
 
@@ -49,7 +49,7 @@ public:
 private:
     bool Applies(std::size_t reader, const Record& record) const;
 
-    const std::vector<ReaderSpec>& readers_;
+    const std::vector<BenchReader>& readers_;
     std::vector<Record> records_;
 };
 

@@ -98,7 +98,7 @@ Reading Isolated(const Reader& read, Grey& page, int repeats)
     return reading;
 }
 
-Reading Run(const ReaderSpec& reader, Grey& page)
+Reading Run(const BenchReader& reader, Grey& page)
 {
     return reader.isolated ? Isolated(reader.read, page, reader.repeats) : Time(reader.read, page, reader.repeats);
 }

@@ -23,7 +23,7 @@ Reading Time(const Reader& read, Grey& page, int repeats);
 Reading Isolated(const Reader& read, Grey& page, int repeats);
 
 // Either, as the reader asks.
-Reading Run(const ReaderSpec& reader, Grey& page);
+Reading Run(const BenchReader& reader, Grey& page);
 
 double Median(std::vector<double> values);
 

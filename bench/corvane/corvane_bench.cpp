@@ -91,9 +91,9 @@ bool Parse(int argc, char** argv, Options& o)
     return !(o.realOnly && o.cleanOnly);
 }
 
-std::vector<ReaderSpec> Readers(const Options& o)
+std::vector<BenchReader> Readers(const Options& o)
 {
-    std::vector<ReaderSpec> readers;
+    std::vector<BenchReader> readers;
     readers.push_back({"ReadImage", "Corvane ReadImage(20 scan lines, 3 rotations)", ReadWithCorvane, ReaderFamily::Corvane, 1, false});
     static const char* const kLabels[] = {"effort 0", "effort 1", "effort 2", "effort 3", "effort 4", "effort 5"};
     static_assert(CORVANE_EFFORT_MIN >= 0 && CORVANE_EFFORT_MAX < 6, "a label for every effort");
@@ -117,10 +117,10 @@ std::string Listed(const std::vector<Decoded>& found)
 }
 
 // Reads one picture with every reader, lists what went wrong when asked, and records it.
-void ReadAll(Sample& sample, const std::vector<ReaderSpec>& readers, Results& results, bool verbose)
+void ReadAll(Sample& sample, const std::vector<BenchReader>& readers, Results& results, bool verbose)
 {
     Record record{sample.set, sample.group, sample.symbology, sample.id, sample.peersRead, {}};
-    for (const ReaderSpec& reader : readers) {
+    for (const BenchReader& reader : readers) {
         if (!sample.peersRead && reader.family != ReaderFamily::Corvane) {
             record.outcomes.push_back({});
             continue;
@@ -176,7 +176,7 @@ int main(int argc, char** argv)
     }
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
 
-    if (!o.quick && !o.realOnly) {
+    if (o.cleanOnly || (!o.quick && !o.realOnly)) {
         std::mt19937 rng(1210);
         std::printf("== Clean corpus: seed 1210, 4 placements per symbology and module width ==\n");
         RunCleanCorpus(640, 480, 4, rng, o.corvaneOnly, o.verbose);
@@ -185,9 +185,9 @@ int main(int argc, char** argv)
             return 0;
     }
 
-    const std::vector<ReaderSpec> readers = Readers(o);
+    const std::vector<BenchReader> readers = Readers(o);
     std::printf("\nReaders (times are per picture, one run each, medians over the pictures):\n");
-    for (const ReaderSpec& r : readers)
+    for (const BenchReader& r : readers)
         std::printf("  %-10s %s\n", r.label, r.legend);
     Results results(readers);
     int count = 0;

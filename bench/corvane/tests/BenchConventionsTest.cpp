@@ -65,7 +65,7 @@ TEST(BenchConventions, AcceptanceTakesTheOtherUpcEFormAndAddOnsOfRetailCodesOnly
 TEST(BenchConventions, JudgeCountsWrongResultsAndThoseAtScore100)
 {
     const Sample sample = RetailSample("EAN-13", "5901234123457");
-    const ReaderSpec corvane{"c", "", nullptr, ReaderFamily::Corvane, 1, false};
+    const BenchReader corvane{"c", "", nullptr, ReaderFamily::Corvane, 1, false};
     Reading reading;
     reading.found = {{"5901234123457", 100}, {"5901234123457", 100}, {"59012341?3457", 80}, {"4006381333931", 100}};
     const Outcome o = Judge(sample, corvane, reading);
