@@ -11,9 +11,12 @@
 extern "C" {
 #endif
 
-#define CORVANE_EFFORT_MIN 0
-#define CORVANE_EFFORT_MAX 3      /* highest effort: slowest, reads the most */
-#define CORVANE_EFFORT_DEFAULT 2  /* what "try harder" means when no effort is named */
+/* Each effort tries everything the one below tries; from effort 1 on, the cheapest steps run
+ * first and reading stops once every result found is fully read. */
+#define CORVANE_EFFORT_MIN 0      /* ReadImage's band scan, its results unfiltered */
+#define CORVANE_EFFORT_MAX 3      /* highest effort: adds tilted scan lines and a sharpened copy */
+#define CORVANE_EFFORT_DEFAULT 2  /* the fine front end's rows and columns, then effort 1: the band
+                                   * scan on contrast-stretched copies; only checked results */
 
 /* Which step of the reader found a result. */
 enum CorvaneStep {
@@ -27,7 +30,9 @@ typedef struct CorvaneResult {
     const char16_t *type;   /* symbology name, as GetBarCodeType gives it (e.g. u"EAN 13") */
     const char16_t *text;   /* decoded text, "?" per unread character */
     int score;              /* 60..100; 100 means every character was read */
-    int x0, y0, x1, y1;     /* where it was found: ends of the scan line through the symbol, in bitmap pixels */
+    int x0, y0, x1, y1;     /* where it was found: ends of the scan line through the symbol (its
+                             * first and last bar), in bitmap pixels; band scans place it on the
+                             * band's middle row, within a pixel or two */
     int step;               /* one of CorvaneStep */
 } CorvaneResult;
 

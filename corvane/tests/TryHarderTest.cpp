@@ -197,6 +197,32 @@ TEST(TryHarder, ATiltedBlurredSymbolOfPartModulesIsReadOnlyByTryingHarder)
     }
 }
 
+TEST(TryHarder, PaleBarsOnUnevenGreyAreReadFromPreparedCopies)
+{
+    // Bars of grey 110 on a ground from 215 down to 150: half the band's range of grey (the band
+    // reader's threshold) is darker than any bar.
+    for (const auto& [symbology, data, text] :
+         {std::tuple{BARCODE_CODE128, "Pale-128", u"Pale-128"}, std::tuple{BARCODE_CODE39, "PALE39", u"PALE39"}}) {
+        const auto symbol = test::RenderSymbol(symbology, data, 3, 30);
+        test::TestPage page(symbol.width + 80, symbol.height + 80);
+        for (int y = 0; y < page.Height(); ++y)
+            for (int x = 0; x < page.Width(); ++x) {
+                const bool bar = x >= 40 && y >= 40 && x < 40 + symbol.width && y < 40 + symbol.height &&
+                                 symbol.rgb[(static_cast<std::size_t>(y - 40) * symbol.width + (x - 40)) * 3] < 128;
+                const auto ground = static_cast<std::uint8_t>(215 - 65 * x / page.Width());
+                const std::uint8_t grey = bar ? 110 : ground;
+                page.SetPixel(x, y, grey, grey, grey);
+            }
+        const CorvaneBitmap bmp = page.Bitmap();
+        const Results plain = TryHarder(bmp, 0, 0, page.Height(), page.Width(), 0);
+        EXPECT_EQ(plain->count, 0);
+        const Results prepared = TryHarder(bmp, 0, 0, page.Height(), page.Width(), 1);
+        ASSERT_EQ(prepared->count, 1) << data;
+        EXPECT_EQ(std::u16string(prepared->items[0].text), text);
+        EXPECT_EQ(prepared->items[0].step, CorvaneStepPrepared);
+    }
+}
+
 TEST(TryHarder, InvalidCallsSayWhyAndReadNothing)
 {
     auto page = test::PageWithSymbol(test::RenderSymbol(BARCODE_CODE128, "Bad", 2), 20);

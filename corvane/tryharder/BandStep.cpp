@@ -99,7 +99,7 @@ void OfferBandReadings(const PlacedImage& placed, int scanLines, int step, Accep
                            step};
         reading.before = before;
         reading.after = after;
-        reading.line = lineIds++;
+        reading.line = --lineIds;
         reading.lines = r.bands;
         acceptance.Offer(reading);
     }

@@ -23,7 +23,8 @@ BandLine LineOfRecord(const BarcodesInfo& record, int imageWidth, int imageHeigh
 std::pair<Margin, Margin> MarginsOf(const GreyImage& image, const BandLine& line, std::size_t modules);
 
 // Reads `placed` with 3 turns and `scanLines` bands and offers every record. `lineIds` numbers
-// scan lines across the whole read.
+// the records' bands across the whole read, counting down from -1 so that they never meet the
+// front end's ids.
 void OfferBandReadings(const PlacedImage& placed, int scanLines, int step, Acceptance& acceptance, long& lineIds);
 
 }  // namespace corvane::tryharder

@@ -6,14 +6,11 @@
 #include "tryharder/BandStep.h"
 #include "tryharder/FrontEnd.h"
 
-#include <algorithm>
 
 namespace corvane::tryharder {
 
-void OfferFrontEndReadings(const PlacedImage& placed, int level, Acceptance& acceptance, long& lineIds)
+void OfferFrontEndReadings(const PlacedImage& placed, int level, Acceptance& acceptance)
 {
-    const long base = lineIds;
-    long lastLine = base;
     ScanFrontEnd(placed.image.View(), level, [&](const LineRead& read) {
         const DecodedSymbol decoded = DecodeModuleString(read.modules);
         if (decoded.text.empty())
@@ -33,12 +30,10 @@ void OfferFrontEndReadings(const PlacedImage& placed, int level, Acceptance& acc
             MarginsOf(placed.image, BandLine{read.x0, read.y0, read.x1, read.y1}, read.modules.size());
         reading.before = read.quietBefore ? Margin{kQuietZoneModules, false} : before;
         reading.after = read.quietAfter ? Margin{kQuietZoneModules, false} : after;
-        reading.line = base + read.line;
-        lastLine = std::max(lastLine, reading.line);
+        reading.line = read.line;
         acceptance.Offer(reading);
         return true;
     });
-    lineIds = lastLine + 1;
 }
 
 }  // namespace corvane::tryharder

@@ -6,8 +6,9 @@
 
 namespace corvane::tryharder {
 
-// Reads `placed` with the front end's `level` and offers every decoded reading. `lineIds`
-// numbers scan lines across the whole read.
-void OfferFrontEndReadings(const PlacedImage& placed, int level, Acceptance& acceptance, long& lineIds);
+// Reads `placed` with the front end's `level` and offers every decoded reading. A scan line
+// keeps the front end's id (the same line read by two levels is one line); ids are never
+// negative.
+void OfferFrontEndReadings(const PlacedImage& placed, int level, Acceptance& acceptance);
 
 }  // namespace corvane::tryharder

@@ -5,6 +5,7 @@
 #include "tryharder/Acceptance.h"
 #include "tryharder/BandStep.h"
 #include "tryharder/FrontEndStep.h"
+#include "tryharder/PlacedImage.h"
 #include "tryharder/Preparation.h"
 
 #include <new>
@@ -16,7 +17,7 @@ namespace {
 // What ReadImage reads by default.
 constexpr int kDefaultScanLines = 20;
 constexpr int kDefaultRotations = 3;
-// Region size of the local stretch, in pixels of the copy it works on.
+// Region size of the local stretch, in pixels.
 constexpr int kStretchTile = 32;
 
 struct EffortStep {
@@ -35,25 +36,16 @@ constexpr EffortStep kLadder[] = {
     {1, {LadderStep::Prepared, Preparation::LocalStretch, kDefaultScanLines}},
     {3, {LadderStep::FrontEnd, Preparation::Grey, 0, 3}},
     {3, {LadderStep::Prepared, Preparation::SharpStretch, kDefaultScanLines}},
-    {3, {LadderStep::Prepared, Preparation::EnlargedStretch, kDefaultScanLines}},
 };
 
 PlacedImage Prepare(const PlacedImage& grey, Preparation preparation)
 {
-    PlacedImage placed{GreyImage{}, grey.originX, grey.originY, 1.0};
+    PlacedImage placed{GreyImage{}, grey.originX, grey.originY};
     switch (preparation) {
     case Preparation::Grey: placed.image = grey.image; break;
     case Preparation::GlobalStretch: placed.image = StretchGlobal(grey.image); break;
     case Preparation::LocalStretch: placed.image = StretchLocal(grey.image, kStretchTile); break;
     case Preparation::SharpStretch: placed.image = StretchLocal(Sharpen(grey.image), kStretchTile); break;
-    case Preparation::EnlargedStretch:
-        placed.scale = 2.0;
-        placed.image = StretchLocal(Scaled(grey.image, placed.scale), 2 * kStretchTile);
-        break;
-    case Preparation::ReducedStretch:
-        placed.scale = 0.5;
-        placed.image = StretchLocal(Scaled(grey.image, placed.scale), kStretchTile / 2);
-        break;
     }
     return placed;
 }
@@ -86,8 +78,9 @@ std::vector<Finding> ReadAsBands(const CorvaneBitmap& bitmap, int x, int y, int 
     std::vector<Finding> findings;
     for (const BarcodesInfo& r : context.barcodes) {
         const BandLine line = LineOfRecord(r, width, height);
-        findings.push_back({r.typeName, r.value, r.score, x + static_cast<int>(line.x0), y + static_cast<int>(line.y0),
-                            x + static_cast<int>(line.x1), y + static_cast<int>(line.y1), CorvaneStepBands});
+        const PlacedImage area{GreyImage{}, x, y};
+        findings.push_back({r.typeName, r.value, r.score, area.CallerX(line.x0), area.CallerY(line.y0),
+                            area.CallerX(line.x1), area.CallerY(line.y1), CorvaneStepBands});
     }
     return findings;
 }
@@ -95,16 +88,16 @@ std::vector<Finding> ReadAsBands(const CorvaneBitmap& bitmap, int x, int y, int 
 std::vector<Finding> ReadWithSteps(const CorvaneBitmap& bitmap, int x, int y, int height, int width,
                                    const std::vector<LadderStep>& steps)
 {
-    const PlacedImage grey{GreyFromArea(bitmap, x, y, width, height), x, y, 1.0};
+    const PlacedImage grey{GreyFromArea(bitmap, x, y, width, height), x, y};
     Findings findings;
     Acceptance acceptance(findings);
-    long lineIds = 0;
+    long bandLineIds = 0;
     for (const LadderStep& step : steps) {
         if (step.kind == LadderStep::Prepared) {
             const PlacedImage placed = Prepare(grey, step.preparation);
-            OfferBandReadings(placed, step.scanLines, StepOf(step), acceptance, lineIds);
+            OfferBandReadings(placed, step.scanLines, StepOf(step), acceptance, bandLineIds);
         } else {
-            OfferFrontEndReadings(grey, step.level, acceptance, lineIds);
+            OfferFrontEndReadings(grey, step.level, acceptance);
         }
         if (findings.Complete())
             break;

@@ -15,8 +15,6 @@ enum class Preparation {
     GlobalStretch,   // dark and light levels of the whole area to black and white
     LocalStretch,    // the same per region, for uneven light
     SharpStretch,    // local stretch of a sharpened copy, for blur
-    EnlargedStretch, // local stretch at twice the size, for modules of one or two pixels
-    ReducedStretch,  // local stretch at half the size, for noise and coarse print
 };
 
 struct LadderStep {

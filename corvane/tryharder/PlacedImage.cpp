@@ -4,7 +4,7 @@
 
 namespace corvane::tryharder {
 
-int PlacedImage::CallerX(double x) const { return originX + static_cast<int>(std::lround(x / scale)); }
-int PlacedImage::CallerY(double y) const { return originY + static_cast<int>(std::lround(y / scale)); }
+int PlacedImage::CallerX(double x) const { return originX + static_cast<int>(std::lround(x)); }
+int PlacedImage::CallerY(double y) const { return originY + static_cast<int>(std::lround(y)); }
 
 }  // namespace corvane::tryharder

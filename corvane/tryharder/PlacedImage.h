@@ -7,9 +7,8 @@ namespace corvane::tryharder {
 
 struct PlacedImage {
     GreyImage image;
-    int originX = 0;     // the area's top-left pixel in the caller's bitmap
+    int originX = 0;  // the area's top-left pixel in the caller's bitmap
     int originY = 0;
-    double scale = 1.0;  // image pixels per caller pixel
 
     int CallerX(double x) const;
     int CallerY(double y) const;

@@ -124,41 +124,4 @@ GreyImage Sharpen(const GreyImage& image)
     return out;
 }
 
-GreyImage Scaled(const GreyImage& image, double factor)
-{
-    const int w = std::max(1, static_cast<int>(std::lround(image.width * factor)));
-    const int h = std::max(1, static_cast<int>(std::lround(image.height * factor)));
-    GreyImage out(w, h);
-    if (factor >= 1.0) {
-        for (int y = 0; y < h; ++y) {
-            const double sy = std::clamp((y + 0.5) / factor - 0.5, 0.0, image.height - 1.0);
-            const int y0 = static_cast<int>(sy);
-            const int y1 = std::min(y0 + 1, image.height - 1);
-            const double wy = sy - y0;
-            for (int x = 0; x < w; ++x) {
-                const double sx = std::clamp((x + 0.5) / factor - 0.5, 0.0, image.width - 1.0);
-                const int x0 = static_cast<int>(sx);
-                const int x1 = std::min(x0 + 1, image.width - 1);
-                const double wx = sx - x0;
-                const double top = image.At(x0, y0) * (1 - wx) + image.At(x1, y0) * wx;
-                const double bottom = image.At(x0, y1) * (1 - wx) + image.At(x1, y1) * wx;
-                out.At(x, y) = Clamp(static_cast<int>(std::lround(top * (1 - wy) + bottom * wy)));
-            }
-        }
-        return out;
-    }
-    for (int y = 0; y < h; ++y) {
-        const int sy0 = static_cast<int>(y / factor), sy1 = std::max(sy0 + 1, std::min(image.height, static_cast<int>((y + 1) / factor)));
-        for (int x = 0; x < w; ++x) {
-            const int sx0 = static_cast<int>(x / factor), sx1 = std::max(sx0 + 1, std::min(image.width, static_cast<int>((x + 1) / factor)));
-            int sum = 0;
-            for (int sy = sy0; sy < sy1; ++sy)
-                for (int sx = sx0; sx < sx1; ++sx)
-                    sum += image.At(sx, sy);
-            out.At(x, y) = static_cast<std::uint8_t>(sum / ((sy1 - sy0) * (sx1 - sx0)));
-        }
-    }
-    return out;
-}
-
 }  // namespace corvane::tryharder

@@ -1,7 +1,7 @@
 #pragma once
 // Prepared copies of a grey image for the band reader, whose threshold is half of each band's
 // range of grey: on a photograph the darkest bar is rarely black, nor the light even, nor the
-// edges sharp, nor the modules whole pixels.
+// edges sharp.
 
 #include "tryharder/GreyImage.h"
 
@@ -16,8 +16,5 @@ GreyImage StretchLocal(const GreyImage& image, int tile);
 
 // Unsharp masking with a 3x3 box: steepens blurred bar edges.
 GreyImage Sharpen(const GreyImage& image);
-
-// Resampled by `factor` (bilinear when enlarging, box-averaged when shrinking).
-GreyImage Scaled(const GreyImage& image, double factor);
 
 }  // namespace corvane::tryharder

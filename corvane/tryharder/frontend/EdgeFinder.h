@@ -18,10 +18,17 @@ struct EdgeList {
 struct EdgeOptions {
     int window = 12;            // half width of the window the local minimum and maximum come from
     float minContrast = 24.0f;  // a window with less range than this holds no edge
+    bool betweenExtremes = false;  // FindEdgesBetweenExtremes instead of the local threshold
+    float minSwing = 0.2f;      // share of the local range a light or dark extreme must stand out by
 };
 
 // Edges where the line crosses the mean of its local minimum and maximum, placed by linear
 // interpolation between the two samples either side.
 void FindEdges(const std::vector<float>& samples, const EdgeOptions& options, EdgeList& out);
+
+// Edges halfway between each light extreme of the line and the dark one after it (and back).
+// Blur lowers a narrow space between wide bars below any fixed threshold, but it still shows as
+// a local maximum: this keeps it, and places its edges by its own contrast.
+void FindEdgesBetweenExtremes(const std::vector<float>& samples, const EdgeOptions& options, EdgeList& out);
 
 }  // namespace corvane::tryharder

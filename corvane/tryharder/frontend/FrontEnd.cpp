@@ -1,14 +1,13 @@
 #include "tryharder/FrontEnd.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "decoders/BarcodeTypeCode.h"
-#include "tryharder/frontend/EdgeFinder.h"
+#include "decoders/DecoderDispatch.h"
+#include "tryharder/frontend/LineCandidates.h"
 #include "tryharder/frontend/LinePlan.h"
-#include "tryharder/frontend/LineSampler.h"
-#include "tryharder/frontend/ModuleFit.h"
-#include "tryharder/frontend/StretchFinder.h"
 
 namespace corvane::tryharder {
 
@@ -16,85 +15,116 @@ namespace {
 
 // A light margin of this many modules counts as a quiet zone.
 constexpr float kQuietModules = 10.0f;
+// Pixels between a line and the parallel line that must confirm what it read.
+constexpr float kConfirmOffset = 3.0f;
+// How far, in modules, the symbol's first and last bars may lie from where the first line saw
+// them. Along a whole symbol the parallel line finds them within a fraction of a pixel (the line
+// levels are never more than a few degrees off the symbol's own tilt); a piece entering through
+// the bars' tops starts several modules away.
+constexpr float kConfirmSlack = 1.0f;
 
-struct LineState {
-    std::vector<float> samples;
-    EdgeList edges;
-    std::vector<float> runs;
-    std::vector<Stretch> stretches;
-    std::vector<float> widths;
-    std::vector<std::u16string> modules;
+// A line that crosses a symbol's bars at a slant, entering through their tops and leaving through
+// their bottoms, sees light on both sides of a piece of the symbol, and a piece can pass for a
+// whole short symbol. A line a few pixels to the side sees another piece, starting elsewhere;
+// along a whole symbol it reads the same text between the same first and last bars.
+class Confirmation {
+public:
+    Confirmation(const GreyView& image, const PlannedLine& planned) : image_(image), planned_(planned) {}
+
+    bool Confirms(const LineCandidate& c)
+    {
+        const std::u16string text = DecodeModuleString(c.modules).text;
+        if (text.empty() || text.find(u'?') != std::u16string::npos) {
+            return false;
+        }
+        const ScanLineGeometry& g = planned_.geometry;
+        const float module = std::abs(c.lastEdge - c.firstEdge) / static_cast<float>(c.modules.size());
+        int sides = 0;
+        int confirmed = 0;
+        for (int side = 0; side < 2; ++side) {
+            std::vector<LineCandidate>& seen = side == 0 ? plus_ : minus_;
+            ScanLineGeometry& shifted = side == 0 ? plusLine_ : minusLine_;
+            if (!read_[side]) {
+                const float offset = side == 0 ? kConfirmOffset : -kConfirmOffset;
+                const float mid = 0.5f * static_cast<float>(g.length);
+                shifted = LineThrough(image_, g.x + mid * g.dx - offset * g.dy, g.y + mid * g.dy + offset * g.dx,
+                                      planned_.degrees);
+                if (shifted.length > 1) {
+                    ReadLineCandidates(image_, shifted, planned_.across, planned_.edgeOptions, seen);
+                }
+                read_[side] = true;
+            }
+            if (shifted.length <= 1) {
+                continue;  // no room on this side of the picture
+            }
+            ++sides;
+            // The first and last bars in picture coordinates, then along the other line.
+            const auto along = [&](float edge) {
+                const float x = g.x + edge * g.dx;
+                const float y = g.y + edge * g.dy;
+                return (x - shifted.x) * shifted.dx + (y - shifted.y) * shifted.dy;
+            };
+            const float first = along(c.firstEdge);
+            const float last = along(c.lastEdge);
+            confirmed += std::any_of(seen.begin(), seen.end(), [&](const LineCandidate& o) {
+                return std::abs(o.firstEdge - first) <= kConfirmSlack * module
+                       && std::abs(o.lastEdge - last) <= kConfirmSlack * module && o.modules.size() == c.modules.size()
+                       && DecodeModuleString(o.modules).text == text;
+            });
+        }
+        // Both neighbours where the picture has room for them: a line that enters a piece through
+        // a wide space can share its first bar with one of them, not with both. A picture too thin
+        // for any second line cannot confirm anything: there the line alone counts.
+        return confirmed == sides;
+    }
+
+private:
+    const GreyView& image_;
+    const PlannedLine& planned_;
+    bool read_[2] = {false, false};
+    ScanLineGeometry plusLine_;
+    ScanLineGeometry minusLine_;
+    std::vector<LineCandidate> plus_;
+    std::vector<LineCandidate> minus_;
 };
 
-// Emits the strings of one stretch read in one direction; returns false when the sink stops.
-bool EmitStretch(const ScanLineGeometry& geometry, const PlannedLine& planned, LineState& s,
-                 float firstEdge, float lastEdge, float marginBefore, float marginAfter,
-                 const std::function<bool(const LineRead&)>& sink)
+// Symbologies whose texts carry no check character.
+bool Unchecked(BarcodeTypeCode code)
 {
-    for (const std::u16string& m : s.modules) {
-        if (DetectBarcodeType(m) == BarcodeUnknown) {
-            continue;
-        }
-        const float module = (lastEdge > firstEdge ? lastEdge - firstEdge : firstEdge - lastEdge)
-                             / static_cast<float>(m.size());
+    return code == BarcodeCode39 || code == BarcodeCodabar || code == BarcodeInterleaved25
+           || code == BarcodeIndustrial25 || code == BarcodeMatrix25;
+}
+
+// Emits the candidates of one line; returns false when the sink stops.
+bool ReadLine(const GreyView& image, const PlannedLine& planned, std::vector<LineCandidate>& candidates,
+              const std::function<bool(const LineRead&)>& sink)
+{
+    ReadLineCandidates(image, planned.geometry, planned.across, planned.edgeOptions, candidates);
+    Confirmation confirmation(image, planned);
+    const ScanLineGeometry& g = planned.geometry;
+    for (LineCandidate& c : candidates) {
         LineRead read;
-        read.quietBefore = marginBefore >= kQuietModules * module;
-        read.quietAfter = marginAfter >= kQuietModules * module;
+        read.quietBefore = c.marginBefore >= kQuietModules;
+        read.quietAfter = c.marginAfter >= kQuietModules;
         // A tilted line crosses the ends of bars, text and pictures far more often than a row or
-        // column does: there only a stretch with light margins on both sides counts as a symbol.
-        if (planned.angled && !(read.quietBefore && read.quietAfter)) {
+        // column does: there only a stretch with quiet zones on both sides counts as a symbol.
+        if (planned.angled && (!read.quietBefore || !read.quietAfter)) {
             continue;
         }
-        read.modules = m;
+        // Pieces of a tilted symbol pass for whole ones most easily where no check character
+        // catches them, and anywhere on a tilted line.
+        if ((planned.angled || Unchecked(DetectBarcodeType(c.modules))) && !confirmation.Confirms(c)) {
+            continue;
+        }
         // Positions along the line are sample indices; sample i lies on the line's origin + i.
-        read.x0 = geometry.x + firstEdge * geometry.dx;
-        read.y0 = geometry.y + firstEdge * geometry.dy;
-        read.x1 = geometry.x + lastEdge * geometry.dx;
-        read.y1 = geometry.y + lastEdge * geometry.dy;
+        read.x0 = g.x + c.firstEdge * g.dx;
+        read.y0 = g.y + c.firstEdge * g.dy;
+        read.x1 = g.x + c.lastEdge * g.dx;
+        read.y1 = g.y + c.lastEdge * g.dy;
+        read.modules = std::move(c.modules);
         read.line = planned.id;
         read.angled = planned.angled;
         if (!sink(read)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool ReadLine(const GreyView& image, const PlannedLine& planned, LineState& s,
-              const std::function<bool(const LineRead&)>& sink)
-{
-    SampleLine(image, planned.geometry, planned.across, s.samples);
-    FindEdges(s.samples, planned.edgeOptions, s.edges);
-    const std::vector<float>& e = s.edges.edges;
-    if (e.size() < 20) {
-        return true;
-    }
-    // Run j lies between boundary j and j + 1: the line's ends and its edges.
-    s.runs.clear();
-    s.runs.push_back(e.front() - s.edges.begin);
-    for (std::size_t k = 1; k < e.size(); ++k) {
-        s.runs.push_back(e[k] - e[k - 1]);
-    }
-    s.runs.push_back(s.edges.end - e.back());
-    FindStretches(s.runs, s.edges.startsDark, s.stretches);
-    for (const Stretch& st : s.stretches) {
-        const auto first = static_cast<std::ptrdiff_t>(st.first);
-        const auto last = static_cast<std::ptrdiff_t>(st.last);
-        const float firstEdge = e[st.first - 1];
-        const float lastEdge = e[st.last];
-        const float before = s.runs[st.first - 1];
-        const float after = s.runs[st.last + 1];
-        s.widths.assign(s.runs.begin() + first, s.runs.begin() + last + 1);
-        s.modules.clear();
-        FitModuleStrings(s.widths, s.modules);
-        if (!EmitStretch(planned.geometry, planned, s, firstEdge, lastEdge, before, after, sink)) {
-            return false;
-        }
-        // The decoders read left to right only: the same stretch read from its other end.
-        std::reverse(s.widths.begin(), s.widths.end());
-        s.modules.clear();
-        FitModuleStrings(s.widths, s.modules);
-        if (!EmitStretch(planned.geometry, planned, s, lastEdge, firstEdge, after, before, sink)) {
             return false;
         }
     }
@@ -111,9 +141,9 @@ void ScanFrontEnd(const GreyView& image, int level, const std::function<bool(con
         || level < 1 || level > kFrontEndLevels) {
         return;
     }
-    LineState state;
+    std::vector<LineCandidate> candidates;
     for (const PlannedLine& planned : PlanLines(image, level)) {
-        if (!ReadLine(image, planned, state, sink)) {
+        if (!ReadLine(image, planned, candidates, sink)) {
             return;
         }
     }

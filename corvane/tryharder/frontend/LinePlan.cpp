@@ -2,17 +2,24 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace corvane::tryharder {
 
 namespace {
 
-// Ids of different levels never meet.
-constexpr int kIdsPerLevel = 1 << 20;
+// A line's id comes from where it lies, so that the same row read again by another level's edge
+// finder keeps its id, and no two different lines share one: rows, columns and each tilt have
+// their own range, in which the position along the other axis is the index.
+constexpr int kIdsPerFamily = 1 << 20;  // 14 families fit an int
+constexpr int kRowIds = 0;
+constexpr int kColumnIds = kIdsPerFamily;
+constexpr int kFirstTiltIds = 2 * kIdsPerFamily;
 // Level 1 reads about this many rows and as many columns.
 constexpr int kSparseLines = 16;
 // Tilts of level 3, in degrees from the rows (and from the columns).
 constexpr float kTilts[] = {-8.0f, 8.0f, -16.0f, 16.0f, -24.0f, 24.0f};
+constexpr int kTiltCount = static_cast<int>(std::size(kTilts));
 // Centres of level 3 lines along the other axis.
 constexpr int kTiltedLines = 8;
 
@@ -29,47 +36,70 @@ std::vector<int> CentreOut(int size, int step, int phase)
     return out;
 }
 
-void AddStraight(const GreyView& image, int level, int& id, std::vector<PlannedLine>& out)
+PlannedLine Row(const GreyView& image, int y)
 {
-    const auto plan = [&](int size, bool rows) {
-        const int step = std::max(1, size / kSparseLines);
-        // Level 2 takes the lines halfway between those of level 1.
-        const int phase = level == 1 ? 0 : step / 2;
-        if (level == 2 && step < 2) {
-            return;
-        }
-        for (int at : CentreOut(size, step, phase)) {
-            PlannedLine line;
-            if (rows) {
-                line.geometry = {0.0f, static_cast<float>(at) + 0.5f, 1.0f, 0.0f, image.width};
-            } else {
-                line.geometry = {static_cast<float>(at) + 0.5f, 0.0f, 0.0f, 1.0f, image.height};
-            }
-            line.id = id++;
-            out.push_back(line);
-        }
-    };
-    plan(image.height, true);
-    plan(image.width, false);
+    PlannedLine line;
+    line.geometry = {0.5f, static_cast<float>(y) + 0.5f, 1.0f, 0.0f, image.width};
+    line.id = kRowIds + y;
+    return line;
 }
 
-void AddTilted(const GreyView& image, int& id, std::vector<PlannedLine>& out)
+PlannedLine Column(const GreyView& image, int x)
 {
-    for (float tilt : kTilts) {
-        for (bool rows : {true, false}) {
-            const int size = rows ? image.height : image.width;
-            const int step = std::max(1, size / kTiltedLines);
-            for (int at : CentreOut(size, step, 0)) {
-                const float c = static_cast<float>(at) + 0.5f;
-                PlannedLine line;
-                line.geometry = rows ? LineThrough(image, 0.5f * static_cast<float>(image.width), c, tilt)
-                                     : LineThrough(image, c, 0.5f * static_cast<float>(image.height), 90.0f + tilt);
-                if (line.geometry.length < 2) {
-                    continue;
-                }
-                line.id = id++;
-                line.angled = true;
+    PlannedLine line;
+    line.geometry = {static_cast<float>(x) + 0.5f, 0.5f, 0.0f, 1.0f, image.height};
+    line.degrees = 90.0f;
+    line.id = kColumnIds + x;
+    return line;
+}
+
+// Rows and columns every 1/kSparseLines of the picture, or those halfway between them, taking a
+// row and a column in turn so that a symbol either way up is found as early.
+void AddStraight(const GreyView& image, bool between, bool betweenExtremes, std::vector<PlannedLine>& out)
+{
+    const auto positions = [&](int size) {
+        const int step = std::max(1, size / kSparseLines);
+        return between && step < 2 ? std::vector<int>{} : CentreOut(size, step, between ? step / 2 : 0);
+    };
+    const std::vector<int> rows = positions(image.height);
+    const std::vector<int> columns = positions(image.width);
+    for (std::size_t k = 0; k < std::max(rows.size(), columns.size()); ++k) {
+        for (PlannedLine line : {k < rows.size() ? Row(image, rows[k]) : PlannedLine{},
+                                 k < columns.size() ? Column(image, columns[k]) : PlannedLine{}}) {
+            if (line.geometry.length > 0) {
+                line.edgeOptions.betweenExtremes = betweenExtremes;
                 out.push_back(line);
+            }
+        }
+    }
+}
+
+void AddTilted(const GreyView& image, std::vector<PlannedLine>& out)
+{
+    const std::vector<int> rows = CentreOut(image.height, std::max(1, image.height / kTiltedLines), 0);
+    const std::vector<int> columns = CentreOut(image.width, std::max(1, image.width / kTiltedLines), 0);
+    const float midX = 0.5f * static_cast<float>(image.width);
+    const float midY = 0.5f * static_cast<float>(image.height);
+    for (std::size_t k = 0; k < std::max(rows.size(), columns.size()); ++k) {
+        for (int t = 0; t < kTiltCount; ++t) {
+            const int ids = kFirstTiltIds + 2 * t * kIdsPerFamily;
+            PlannedLine line;
+            line.angled = true;
+            if (k < rows.size()) {
+                line.degrees = kTilts[t];
+                line.geometry = LineThrough(image, midX, static_cast<float>(rows[k]) + 0.5f, line.degrees);
+                line.id = ids + rows[k];
+                if (line.geometry.length > 1) {
+                    out.push_back(line);
+                }
+            }
+            if (k < columns.size()) {
+                line.degrees = 90.0f + kTilts[t];
+                line.geometry = LineThrough(image, static_cast<float>(columns[k]) + 0.5f, midY, line.degrees);
+                line.id = ids + kIdsPerFamily + columns[k];
+                if (line.geometry.length > 1) {
+                    out.push_back(line);
+                }
             }
         }
     }
@@ -80,11 +110,14 @@ void AddTilted(const GreyView& image, int& id, std::vector<PlannedLine>& out)
 std::vector<PlannedLine> PlanLines(const GreyView& image, int level)
 {
     std::vector<PlannedLine> out;
-    int id = level * kIdsPerLevel;
-    if (level == 1 || level == 2) {
-        AddStraight(image, level, id, out);
+    if (level == 1) {
+        AddStraight(image, false, false, out);
+    } else if (level == 2) {
+        // The same rows and columns again, with edges that survive blur, then the ones between.
+        AddStraight(image, false, true, out);
+        AddStraight(image, true, true, out);
     } else if (level == 3) {
-        AddTilted(image, id, out);
+        AddTilted(image, out);
     }
     return out;
 }

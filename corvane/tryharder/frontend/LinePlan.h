@@ -17,10 +17,12 @@ struct PlannedLine {
     EdgeOptions edgeOptions;
     int id = 0;
     bool angled = false;
+    float degrees = 0;  // from the rows, as LineThrough takes it
 };
 
-// Level 1: rows and columns, sparse, from the centre outwards. Level 2: the rows and columns
-// between them. Level 3: tilted lines. No line of one level repeats one of another.
+// Level 1: rows and columns, sparse, from the centre outwards, against a local threshold. Level 2:
+// the same and the rows and columns between them, with edges between extremes. Level 3: lines
+// tilted either way from rows and columns. A line keeps its id at every level that reads it.
 std::vector<PlannedLine> PlanLines(const GreyView& image, int level);
 
 }  // namespace corvane::tryharder

@@ -50,8 +50,10 @@ void SampleStraight(const std::uint8_t* first, std::ptrdiff_t step,
 ScanLineGeometry LineThrough(const GreyView& image, float cx, float cy, float degrees)
 {
     const double radians = degrees * std::numbers::pi / 180.0;
-    const float dx = static_cast<float>(std::cos(radians));
-    const float dy = static_cast<float>(std::sin(radians));
+    // Rows and columns come out exact, so that they are sampled directly.
+    const auto snap = [](double v) { return static_cast<float>(std::fabs(v) < 1e-9 ? 0.0 : v); };
+    const float dx = snap(std::cos(radians));
+    const float dy = snap(std::sin(radians));
     // Parameter range where the line stays inside [0.5, size - 0.5] on both axes.
     float lo = -1e9f;
     float hi = 1e9f;

@@ -18,18 +18,26 @@ constexpr std::size_t kNeighbours = 12;
 // Each start is tried up to this many following ends, so one false margin does not lose a symbol.
 constexpr int kEndsPerStart = 2;
 
-// Median width of up to kNeighbours runs from `from` going `direction` (+1 or -1).
-float TypicalWidth(std::span<const float> runs, std::size_t from, int direction)
+// Whether `margin` is at least kQuietFactor times the median width of up to kNeighbours runs from
+// `from` going `direction` (+1 or -1).
+bool WideAgainst(float margin, std::span<const float> runs, std::size_t from, int direction)
 {
     std::array<float, kNeighbours> near{};
     std::size_t count = 0;
+    float smallest = 1e30f;
     for (auto k = static_cast<std::ptrdiff_t>(from);
          count < kNeighbours && k >= 0 && k < static_cast<std::ptrdiff_t>(runs.size()); k += direction) {
-        near[count++] = runs[static_cast<std::size_t>(k)];
+        near[count] = runs[static_cast<std::size_t>(k)];
+        smallest = std::min(smallest, near[count++]);
+    }
+    // Most margins inside a symbol fail against the smallest neighbour already; sorting is for
+    // the few that pass.
+    if (margin < kQuietFactor * smallest) {
+        return false;
     }
     auto middle = near.begin() + static_cast<std::ptrdiff_t>(count / 2);
     std::nth_element(near.begin(), middle, near.begin() + static_cast<std::ptrdiff_t>(count));
-    return *middle;
+    return margin >= kQuietFactor * *middle;
 }
 
 }  // namespace
@@ -41,14 +49,16 @@ void FindStretches(std::span<const float> runs, bool firstDark, std::vector<Stre
     const auto isBar = [&](std::size_t k) { return (k % 2 == 0) == firstDark; };
     std::vector<std::size_t> starts;
     std::vector<std::size_t> ends;
-    for (std::size_t k = 1; k + 1 < n; ++k) {
+    // A bar touching an end of the line may still be a symbol's first or last bar: a symbol that
+    // fills the picture has no margin to show.
+    for (std::size_t k = 0; k < n; ++k) {
         if (!isBar(k)) {
             continue;
         }
-        if (k == 1 || runs[k - 1] >= kQuietFactor * TypicalWidth(runs, k, +1)) {
+        if (k <= 1 || WideAgainst(runs[k - 1], runs, k, +1)) {
             starts.push_back(k);
         }
-        if (k + 2 == n || runs[k + 1] >= kQuietFactor * TypicalWidth(runs, k, -1)) {
+        if (k + 2 >= n || WideAgainst(runs[k + 1], runs, k, -1)) {
             ends.push_back(k);
         }
     }

@@ -14,7 +14,8 @@ struct Stretch {
 };
 
 // `runs` are the widths of the line's runs in order, colours alternating, the first dark when
-// `firstDark`. The runs at either end of the line count as light margins whatever their width.
+// `firstDark`. The runs at either end of the line count as light margins whatever their width,
+// and a bar at either end may begin or end a stretch.
 void FindStretches(std::span<const float> runs, bool firstDark, std::vector<Stretch>& out);
 
 }  // namespace corvane::tryharder

@@ -1,0 +1,93 @@
+#include "tryharder/frontend/LineCandidates.h"
+
+#include <algorithm>
+
+#include "decoders/BarcodeTypeCode.h"
+#include "tryharder/frontend/FixedWidthFit.h"
+#include "tryharder/frontend/StretchFinder.h"
+#include "tryharder/frontend/TwoWidthFit.h"
+
+namespace corvane::tryharder {
+
+namespace {
+
+// Fewer edges than this cannot hold the smallest symbol.
+constexpr std::size_t kMinEdges = 18;
+
+struct Scratch {
+    std::vector<float> samples;
+    EdgeList edges;
+    std::vector<float> bounds;
+    std::vector<float> runs;
+    std::vector<Stretch> stretches;
+    std::vector<float> widths;
+    std::vector<std::u16string> modules;
+    std::u16string twoWidths;
+};
+
+void AddFitted(Scratch& s, float firstEdge, float lastEdge, float before, float after,
+               std::vector<LineCandidate>& out)
+{
+    for (std::u16string& m : s.modules) {
+        if (DetectBarcodeType(m) == BarcodeUnknown) {
+            continue;
+        }
+        const float module = std::abs(lastEdge - firstEdge) / static_cast<float>(m.size());
+        out.push_back({std::move(m), firstEdge, lastEdge, before / module, after / module});
+    }
+}
+
+}  // namespace
+
+void ReadLineCandidates(const GreyView& image, const ScanLineGeometry& line, int across,
+                        const EdgeOptions& options, std::vector<LineCandidate>& out)
+{
+    out.clear();
+    thread_local Scratch s;
+    SampleLine(image, line, across, s.samples);
+    if (options.betweenExtremes) {
+        FindEdgesBetweenExtremes(s.samples, options, s.edges);
+    } else {
+        FindEdges(s.samples, options, s.edges);
+    }
+    const std::vector<float>& e = s.edges.edges;
+    if (e.size() < kMinEdges) {
+        return;
+    }
+    // Run j lies between boundary j and j + 1: the line's ends and its edges.
+    s.bounds.clear();
+    s.bounds.push_back(s.edges.begin);
+    s.bounds.insert(s.bounds.end(), e.begin(), e.end());
+    s.bounds.push_back(s.edges.end);
+    s.runs.clear();
+    for (std::size_t k = 1; k < s.bounds.size(); ++k) {
+        s.runs.push_back(s.bounds[k] - s.bounds[k - 1]);
+    }
+    FindStretches(s.runs, s.edges.startsDark, s.stretches);
+    for (const Stretch& st : s.stretches) {
+        const float firstEdge = s.bounds[st.first];
+        const float lastEdge = s.bounds[st.last + 1];
+        // A bar at an end of the line has no margin at all on that side.
+        const float before = st.first > 0 ? s.runs[st.first - 1] : 0.0f;
+        const float after = st.last + 1 < s.runs.size() ? s.runs[st.last + 1] : 0.0f;
+        s.widths.assign(s.runs.begin() + static_cast<std::ptrdiff_t>(st.first),
+                        s.runs.begin() + static_cast<std::ptrdiff_t>(st.last + 1));
+        s.modules.clear();
+        FitFixedWidths(s.widths, s.modules);
+        const bool twoWidths = FitTwoWidths(s.widths, s.twoWidths);
+        if (twoWidths) {
+            s.modules.push_back(s.twoWidths);
+        }
+        AddFitted(s, firstEdge, lastEdge, before, after, out);
+        // The decoders read left to right only: the same stretch read from its other end.
+        std::reverse(s.widths.begin(), s.widths.end());
+        s.modules.clear();
+        FitFixedWidths(s.widths, s.modules);
+        if (twoWidths) {
+            s.modules.emplace_back(s.twoWidths.rbegin(), s.twoWidths.rend());
+        }
+        AddFitted(s, lastEdge, firstEdge, after, before, out);
+    }
+}
+
+}  // namespace corvane::tryharder

@@ -1,0 +1,331 @@
+// The front end on synthetic pictures: non-whole module widths with blur, noise and low contrast,
+// a tilted symbol, quiet zones, line ids, and pictures without any symbol.
+#include <gtest/gtest.h>
+#include <zint.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "SyntheticImage.h"
+#include "ZintModules.h"
+#include "decoders/DecoderDispatch.h"
+#include "reader/BandSampler.h"
+#include "reader/RunExtraction.h"
+#include "tryharder/FrontEnd.h"
+#include "tryharder/frontend/CheckCharacters.h"
+
+namespace corvane::tryharder {
+namespace {
+
+using test::EncodeWithZint;
+using test::GreyImage;
+using test::Print;
+using test::PrintSymbol;
+
+std::vector<LineRead> ReadLevel(const GreyImage& image, int level)
+{
+    std::vector<LineRead> reads;
+    ScanFrontEnd(image.View(), level, [&](const LineRead& r) {
+        reads.push_back(r);
+        return true;
+    });
+    return reads;
+}
+
+// Texts that decode from the reads and pass their check, as "type:text", with the number of
+// different scan lines each came from.
+std::map<std::string, int> VerifiedTextLines(const std::vector<LineRead>& reads)
+{
+    std::map<std::string, std::set<int>> lines;
+    for (const LineRead& r : reads) {
+        const DecodedSymbol d = DecodeModuleString(r.modules);
+        if (!d.text.empty() && d.text.find(u'?') == std::u16string::npos && PassesCheck(d.typeName, d.text, r.modules)) {
+            lines[std::string(d.typeName.begin(), d.typeName.end()) + ":" + std::string(d.text.begin(), d.text.end())]
+                .insert(r.line);
+        }
+    }
+    std::map<std::string, int> out;
+    for (const auto& [text, ids] : lines) {
+        out[text] = static_cast<int>(ids.size());
+    }
+    return out;
+}
+
+std::set<std::string> VerifiedTexts(const std::vector<LineRead>& reads)
+{
+    std::set<std::string> texts;
+    for (const auto& [text, lines] : VerifiedTextLines(reads)) {
+        texts.insert(text);
+    }
+    return texts;
+}
+
+bool HasModules(const std::vector<LineRead>& reads, const std::u16string& modules)
+{
+    return std::any_of(reads.begin(), reads.end(), [&](const LineRead& r) { return r.modules == modules; });
+}
+
+// The old band quantiser on one row: threshold at half the range, runs against the narrowest
+// run times each of its factors, rounded up.
+std::vector<std::u16string> OldQuantiser(const GreyImage& image, int row)
+{
+    std::vector<int> sums(static_cast<std::size_t>(image.width));
+    for (int x = 0; x < image.width; ++x) {
+        sums[static_cast<std::size_t>(x)] = image.pixels[static_cast<std::size_t>(row * image.width + x)];
+    }
+    BandSamples band;
+    FinishBand(sums, 1, band);
+    std::vector<std::u16string> out;
+    for (const Candidate& c : ExtractRuns(Binarise(band))) {
+        out.push_back(c.modules);
+    }
+    return out;
+}
+
+TEST(FrontEnd, NonWholeModuleWidthUnderBlurGivesTheExactModules)
+{
+    const std::u16string ean = EncodeWithZint(BARCODE_EANX, "590123412345").modules;
+    const std::u16string code128 = EncodeWithZint(BARCODE_CODE128, "Lot 42/7").modules;
+    for (const std::u16string& modules : {ean, code128}) {
+        Print print;
+        print.moduleWidth = 2.3f;
+        print.blurSigma = 1.0f;
+        const GreyImage image = PrintSymbol(modules, false, print);
+        EXPECT_TRUE(HasModules(ReadLevel(image, 1), modules));
+        const std::vector<std::u16string> old = OldQuantiser(image, image.height / 2);
+        EXPECT_EQ(std::count(old.begin(), old.end(), modules), 0) << "the old quantiser reads it too";
+        // Whole pixels a module and sharp: there the old quantiser gets it right as well.
+        print.moduleWidth = 2.0f;
+        print.blurSigma = 0.0f;
+        const std::vector<std::u16string> sharp = OldQuantiser(PrintSymbol(modules, false, print), 30);
+        EXPECT_GE(std::count(sharp.begin(), sharp.end(), modules), 1);
+    }
+}
+
+struct Symbol {
+    int symbology;
+    std::string data;
+    bool twoWidth;
+    std::string expected;  // type:text as decoded
+};
+
+TEST(FrontEnd, ReadsEachSymbologyAtNonWholeWidthsBlurredNoisyShadedGreyOnGrey)
+{
+    const Symbol symbols[] = {
+        {BARCODE_EANX, "590123412345", false, "EAN 13:5901234123457"},
+        {BARCODE_UPCA, "03600029145", false, "UPC-A:0036000291452"},
+        {BARCODE_EANX, "9638507", false, "EAN 8:096385074"},
+        {BARCODE_UPCE, "0123456", false, "UPC-E:01234565"},
+        {BARCODE_CODE128, "Corvane 128", false, "Code128:Corvane 128"},
+        {BARCODE_CODE39, "CORVANE-39", true, "Code39:CORVANE-39"},
+        {BARCODE_CODABAR, "A40156B", true, "Codabar:40156"},
+        {BARCODE_C25INTER, "12345678", true, "Interleaved25:12345678"},
+        {BARCODE_CODE11, "123-45", true, "Code11:123-4552"},
+    };
+    for (const Symbol& symbol : symbols) {
+        const std::u16string modules = EncodeWithZint(symbol.symbology, symbol.data).modules;
+        for (const float width : {1.6f, 2.3f, 3.4f, 4.7f}) {
+            Print print;
+            print.moduleWidth = width;
+            print.wideRatio = 2.6f;
+            print.blurSigma = 0.3f * width;
+            print.noise = 4.0f;
+            print.dark = 80;
+            print.light = 170;
+            print.shading = 0.45f;
+            print.inkSpread = 0.3f;
+            const GreyImage image = PrintSymbol(modules, symbol.twoWidth, print);
+            std::map<std::string, int> texts = VerifiedTextLines(ReadLevel(image, 1));
+            texts.merge(VerifiedTextLines(ReadLevel(image, 2)));
+            EXPECT_TRUE(texts.count(symbol.expected)) << symbol.expected << " at " << width << " px a module";
+            for (const auto& [text, lines] : texts) {
+                // Without a check character a lost narrow space can still give a valid text
+                // once; the reader accepts such symbologies only when two lines agree.
+                if (text != symbol.expected) {
+                    EXPECT_TRUE(symbol.twoWidth && symbol.symbology != BARCODE_CODE11 && lines == 1)
+                        << text << " instead of " << symbol.expected << " at " << width;
+                }
+            }
+        }
+    }
+}
+
+TEST(FrontEnd, TiltedSymbolIsReadOnATiltedLineOnly)
+{
+    const std::u16string modules = EncodeWithZint(BARCODE_EANX, "978020137962").modules;
+    Print print;
+    print.moduleWidth = 2.0f;
+    print.barHeight = 24;
+    print.tiltDegrees = 15.0f;
+    print.blurSigma = 0.6f;
+    const GreyImage image = PrintSymbol(modules, false, print);
+    const std::string expected = "EAN 13:9780201379624";
+    EXPECT_FALSE(VerifiedTexts(ReadLevel(image, 1)).count(expected));
+    EXPECT_FALSE(VerifiedTexts(ReadLevel(image, 2)).count(expected));
+    const std::vector<LineRead> tilted = ReadLevel(image, 3);
+    ASSERT_TRUE(VerifiedTexts(tilted).count(expected));
+    for (const LineRead& r : tilted) {
+        EXPECT_TRUE(r.angled);
+        if (r.modules == modules) {
+            // The line runs along the symbol: its ends are the symbol's length apart.
+            EXPECT_NEAR(std::hypot(r.x1 - r.x0, r.y1 - r.y0), 95 * print.moduleWidth, 3.0f);
+        }
+    }
+}
+
+TEST(FrontEnd, PiecesOfATiltedSymbolWithoutCheckCharacterAreNotReported)
+{
+    // Rows cross a tilted symbol's bars at a slant: light above and below a piece of it looks
+    // like quiet zones, and a piece of Interleaved 2 of 5 is a valid shorter symbol.
+    const std::u16string modules = EncodeWithZint(BARCODE_C25INTER, "12345678").modules;
+    for (const float tilt : {5.0f, 12.0f}) {
+        for (const float width : {2.0f, 3.1f}) {
+            Print print;
+            print.moduleWidth = width;
+            print.wideRatio = 2.5f;
+            print.tiltDegrees = tilt;
+            const GreyImage image = PrintSymbol(modules, true, print);
+            for (int level = 1; level <= FrontEndLevels(); ++level) {
+                for (const std::string& text : VerifiedTexts(ReadLevel(image, level))) {
+                    EXPECT_EQ(text, "Interleaved25:12345678") << "tilt " << tilt << ", " << width << " px, level " << level;
+                }
+            }
+        }
+    }
+}
+
+TEST(FrontEnd, QuietZonesAndEndsAreReportedInReadingOrder)
+{
+    const std::u16string modules = EncodeWithZint(BARCODE_CODE128, "QUIET").modules;
+    Print print;
+    print.moduleWidth = 3.0f;
+    print.margin = 0;
+    print.quietLeft = 12;
+    print.quietRight = 4;  // the picture ends four modules after the last bar
+    const GreyImage tight = PrintSymbol(modules, false, print);
+    print.quietRight = 12;
+    const GreyImage roomy = PrintSymbol(modules, false, print);
+
+    const std::vector<LineRead> tightReads = ReadLevel(tight, 1);
+    ASSERT_TRUE(HasModules(tightReads, modules));
+    for (const LineRead& r : tightReads) {
+        if (r.modules == modules && r.y0 == r.y1) {  // along a row
+            EXPECT_TRUE(r.quietBefore);
+            EXPECT_FALSE(r.quietAfter);
+            EXPECT_NEAR(r.x0, 12 * print.moduleWidth, 1.0f);
+            EXPECT_NEAR(r.x1, static_cast<float>(tight.width) - 4 * print.moduleWidth, 1.0f);
+        }
+    }
+    const std::vector<LineRead> roomyReads = ReadLevel(roomy, 1);
+    ASSERT_TRUE(HasModules(roomyReads, modules));
+    for (const LineRead& r : roomyReads) {
+        if (r.modules == modules) {
+            EXPECT_TRUE(r.quietBefore && r.quietAfter);
+        }
+    }
+
+    // A symbol that fills the picture, its first bar on the left border, is still read.
+    print.quietLeft = 0;
+    const std::vector<LineRead> edgeReads = ReadLevel(PrintSymbol(modules, false, print), 1);
+    ASSERT_TRUE(HasModules(edgeReads, modules));
+    for (const LineRead& r : edgeReads) {
+        if (r.modules == modules) {
+            EXPECT_FALSE(r.quietBefore);
+            EXPECT_NEAR(r.x0, 0.0f, 1.0f);
+        }
+    }
+
+    // Turned half way, the symbol is read leftwards: the flags still follow the reading order,
+    // and the ends come right to left.
+    GreyImage turned = tight;
+    std::reverse(turned.pixels.begin(), turned.pixels.end());
+    const std::vector<LineRead> turnedReads = ReadLevel(turned, 1);
+    ASSERT_TRUE(HasModules(turnedReads, modules));
+    for (const LineRead& r : turnedReads) {
+        if (r.modules == modules && r.y0 == r.y1) {
+            EXPECT_TRUE(r.quietBefore);
+            EXPECT_FALSE(r.quietAfter);
+            EXPECT_GT(r.x0, r.x1);
+            EXPECT_NEAR(r.x1, 4 * print.moduleWidth, 1.0f);
+        }
+    }
+}
+
+TEST(FrontEnd, LineIdsTellScanLinesApart)
+{
+    const std::u16string modules = EncodeWithZint(BARCODE_EANX, "400638133393").modules;
+    Print print;
+    print.moduleWidth = 2.5f;
+    print.barHeight = 120;
+    const GreyImage image = PrintSymbol(modules, false, print);
+    // Each id stands for one line: one row (rows read left to right or back have one y).
+    std::map<int, std::set<float>> rowsOfId;
+    for (int level = 1; level <= 2; ++level) {
+        for (const LineRead& r : ReadLevel(image, level)) {
+            EXPECT_EQ(r.y0, r.y1);
+            rowsOfId[r.line].insert(r.y0);
+        }
+    }
+    ASSERT_GE(rowsOfId.size(), 6u);  // several rows cross the symbol
+    std::set<float> rows;
+    for (const auto& [id, ys] : rowsOfId) {
+        EXPECT_EQ(ys.size(), 1u) << "line " << id << " spans several rows";
+        rows.insert(*ys.begin());
+    }
+    EXPECT_EQ(rows.size(), rowsOfId.size()) << "one row under two ids";
+    // Level 2 reads level 1's rows again, with another edge finder, under the same ids.
+    std::set<int> level1;
+    for (const LineRead& r : ReadLevel(image, 1)) {
+        level1.insert(r.line);
+    }
+    std::set<int> level2;
+    for (const LineRead& r : ReadLevel(image, 2)) {
+        level2.insert(r.line);
+    }
+    EXPECT_TRUE(std::includes(level2.begin(), level2.end(), level1.begin(), level1.end()));
+    EXPECT_GT(level2.size(), level1.size());
+}
+
+TEST(FrontEnd, PicturesWithoutSymbolsGiveNoText)
+{
+    GreyImage noise{320, 240, {}};
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> grey(0, 255);
+    noise.pixels.resize(320 * 240);
+    for (auto& p : noise.pixels) {
+        p = static_cast<std::uint8_t>(grey(random));
+    }
+    // Stripes of random widths, as wood grain or a fence might show.
+    GreyImage stripes{400, 100, std::vector<std::uint8_t>(400 * 100)};
+    std::uniform_int_distribution<int> width(1, 9);
+    for (int x = 0, next = 0, dark = 0; x < 400; ++x) {
+        if (x == next) {
+            next += width(random);
+            dark ^= 1;
+        }
+        for (int y = 0; y < 100; ++y) {
+            stripes.pixels[static_cast<std::size_t>(y * 400 + x)] = dark ? 40 : 210;
+        }
+    }
+    for (const GreyImage* image : {&noise, &stripes}) {
+        for (int level = 1; level <= FrontEndLevels(); ++level) {
+            EXPECT_TRUE(VerifiedTexts(ReadLevel(*image, level)).empty()) << "level " << level;
+        }
+    }
+    // Degenerate views read nothing and do not crash.
+    const std::uint8_t pixel = 0;
+    int calls = 0;
+    const auto count = [&](const LineRead&) { return ++calls > 0; };
+    ScanFrontEnd({&pixel, 1, 1, 1}, 1, count);
+    ScanFrontEnd({nullptr, 10, 10, 10}, 1, count);
+    ScanFrontEnd({&pixel, 1, 1, 1}, FrontEndLevels() + 1, count);
+    EXPECT_EQ(calls, 0);
+}
+
+}  // namespace
+}  // namespace corvane::tryharder
