@@ -128,6 +128,17 @@ TEST(Acceptance, TwoOfFiveNeedsTwoScanLinesWholeCharactersAndQuietZones)
         strict.Offer(partial);
     }
     EXPECT_TRUE(none.All().empty());
+
+    // Cropped close: light running into the image's edge is quiet when no 2 of 5 symbol could
+    // hold that much light inside it.
+    Findings cropped;
+    Acceptance closeCrop(cropped);
+    for (long line : {1, 2}) {
+        Reading atEdge = ReadingOf(u"Interleaved25", u"123456", modules, line);
+        atEdge.after = Margin{6, true};
+        closeCrop.Offer(atEdge);
+    }
+    EXPECT_EQ(cropped.All().size(), 1u);
 }
 
 TEST(Acceptance, WholeTwoOfFiveLengthsOfRealSymbols)

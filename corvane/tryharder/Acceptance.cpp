@@ -19,25 +19,28 @@ struct Rule {
     std::u16string_view type;
     double quietBefore;   // modules of light wanted before the first bar, and after the last
     double quietAfter;
-    bool edgeIsQuiet;     // light up to the image's edge will do
+    double quietToEdge;   // fewer will do when the light runs into the image's edge
     bool wholeTwoOfFive;  // whole 2 of 5 characters, fully read
     int lines;            // scan lines that must give the same text
     int bandLines;        // the same for the band reader, whose widths are coarser
 };
 
+// No 2 of 5 symbol holds five light modules in a row, so one cut by the image's edge has less.
+constexpr double kLightBeforeEdge = 5;
+
 constexpr Rule kRules[] = {
-    {u"Interleaved25", kQuietZoneModules, kQuietZoneModules, false, true, 2, 2},
-    {u"Industrial25", kQuietZoneModules, kQuietZoneModules, false, true, 2, 2},
-    {u"Matrix25", kQuietZoneModules, kQuietZoneModules, false, true, 2, 2},
-    {u"Code11", 5, 5, false, false, 1, 1},
+    {u"Interleaved25", kQuietZoneModules, kQuietZoneModules, kLightBeforeEdge, true, 2, 2},
+    {u"Industrial25", kQuietZoneModules, kQuietZoneModules, kLightBeforeEdge, true, 2, 2},
+    {u"Matrix25", kQuietZoneModules, kQuietZoneModules, kLightBeforeEdge, true, 2, 2},
+    {u"Code11", 5, 5, 5, false, 1, 1},
     // Also found in a retail symbol's add-on, with a check that passes one time in ten; a
     // second scan line with the same text makes that chance small.
-    {u"UPC-E", 5, 5, true, false, 2, 2},
-    {u"EAN 8", 5, 5, true, false, 2, 2},
+    {u"UPC-E", 5, 5, 0, false, 2, 2},
+    {u"EAN 8", 5, 5, 0, false, 2, 2},
     // No check character at all: one wide element the band reader takes for narrow gives
     // another valid text.
-    {u"Codabar", 0, 0, true, false, 1, 2},
-    {u"Code39", 0, 0, true, false, 1, 2},
+    {u"Codabar", 0, 0, 0, false, 1, 2},
+    {u"Code39", 0, 0, 0, false, 1, 2},
 };
 
 const Rule* RuleFor(std::u16string_view type)
@@ -48,9 +51,9 @@ const Rule* RuleFor(std::u16string_view type)
     return nullptr;
 }
 
-bool Quiet(const Margin& margin, double wanted, bool edgeIsQuiet)
+bool Quiet(const Margin& margin, double wanted, double wantedToEdge)
 {
-    return margin.modules >= wanted || (edgeIsQuiet && margin.edge);
+    return margin.modules >= wanted || (margin.edge && margin.modules >= wantedToEdge);
 }
 
 // Start and stop lengths in modules and the elements per character of each 2 of 5 code, as its
@@ -103,8 +106,8 @@ void Acceptance::Offer(const Reading& reading)
     if (!PassesCheck(f.type, f.text, reading.modules))
         return;
     if (const Rule* rule = RuleFor(f.type)) {
-        if (!Quiet(reading.before, rule->quietBefore, rule->edgeIsQuiet) ||
-            !Quiet(reading.after, rule->quietAfter, rule->edgeIsQuiet))
+        if (!Quiet(reading.before, rule->quietBefore, rule->quietToEdge) ||
+            !Quiet(reading.after, rule->quietAfter, rule->quietToEdge))
             return;
         if (rule->wholeTwoOfFive && (f.score < 100 || !HasWholeTwoOfFiveLength(f.type, reading.modules)))
             return;

@@ -25,7 +25,8 @@ void OfferFrontEndReadings(const PlacedImage& placed, int level, Acceptance& acc
                            placed.CallerX(read.x1),
                            placed.CallerY(read.y1),
                            read.angled ? CorvaneStepAngled : CorvaneStepScanLines};
-        // The front end knows whether ten modules are light; shorter margins are measured here.
+        // The front end knows whether ten modules are light; shorter margins, and whether they
+        // end at the image's edge, are measured here.
         const auto [before, after] =
             MarginsOf(placed.image, BandLine{read.x0, read.y0, read.x1, read.y1}, read.modules.size());
         reading.before = read.quietBefore ? Margin{kQuietZoneModules, false} : before;
