@@ -4,18 +4,40 @@
 
 namespace bench {
 
-std::vector<std::string> ReadWithCorvane(Grey& page)
+std::string Utf8(const char16_t* text)
+{
+    std::string out;
+    for (; text && *text; ++text) {
+        char32_t c = *text;
+        if (c >= 0xD800 && c <= 0xDBFF && text[1] >= 0xDC00 && text[1] <= 0xDFFF)
+            c = 0x10000 + ((c - 0xD800) << 10) + (*++text - 0xDC00);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::vector<Decoded> ReadWithCorvane(Grey& page)
 {
     CorvaneBitmap bitmap{page.width, page.height, page.width, CorvanePixelFormat8bppGray, page.pixels.data(), CorvaneOk};
     const int count = ReadImage(&bitmap, 0, 0, page.height, page.width, 20, 3);
-    std::vector<std::string> texts;
-    for (int i = 0; i < count; ++i) {
-        std::string text;  // the corpus is ASCII
-        for (const char16_t* c = GetBarCodeValue(i); *c != 0; ++c)
-            text.push_back(*c < 0x80 ? static_cast<char>(*c) : '?');
-        texts.push_back(std::move(text));
-    }
-    return texts;
+    std::vector<Decoded> found;
+    for (int i = 0; i < count; ++i)
+        found.push_back({Utf8(GetBarCodeValue(i)), GetBarCodeScore(i)});
+    return found;
 }
 
 }  // namespace bench

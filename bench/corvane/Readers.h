@@ -1,6 +1,8 @@
 #pragma once
-// The three readers of the benchmark behind one signature: a grey page in, the texts read out.
+// The readers of the benchmark behind one signature: a grey page in, what was read out.
 // Each peer lives in its own file because their headers do not mix.
+
+#include "Symbologies.h"
 
 #include <cstdint>
 #include <functional>
@@ -17,13 +19,32 @@ struct Grey {
     std::uint8_t& at(int x, int y) { return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)]; }
 };
 
-using Reader = std::function<std::vector<std::string>(Grey&)>;
+struct Decoded {
+    std::string text;  // UTF-8
+    int score = -1;    // Corvane's 60..100; -1 for readers that give none
+};
+
+using Reader = std::function<std::vector<Decoded>(Grey&)>;
 
 // ReadImage with 20 scan lines and 3 rotations.
-std::vector<std::string> ReadWithCorvane(Grey& page);
+std::vector<Decoded> ReadWithCorvane(Grey& page);
+// The try-harder reader at one effort.
+Reader TryHarderReader(int effort);
 // Linear codes; tryHarder and tryRotate both on or both off; never downscaled.
 Reader ZXingReader(bool tryHarder);
 // Every symbology enabled.
 Reader ZBarReader();
+
+// UTF-16 as Corvane returns it, to UTF-8.
+std::string Utf8(const char16_t* text);
+
+struct BenchReader {
+    const char* label;   // a short column heading
+    const char* legend;  // what it is
+    Reader read;
+    ReaderFamily family;
+    int repeats;    // the time is the best of this many runs
+    bool isolated;  // run in a child process, as it may abort
+};
 
 }  // namespace bench

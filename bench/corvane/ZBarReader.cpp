@@ -17,11 +17,11 @@ Reader ZBarReader()
         zbar_image_set_format(image.get(), zbar_fourcc('Y', '8', '0', '0'));
         zbar_image_set_size(image.get(), static_cast<unsigned>(page.width), static_cast<unsigned>(page.height));
         zbar_image_set_data(image.get(), page.pixels.data(), page.pixels.size(), nullptr);
-        std::vector<std::string> texts;
+        std::vector<Decoded> found;
         if (zbar_scan_image(scanner.get(), image.get()) > 0)
             for (const zbar_symbol_t* s = zbar_image_first_symbol(image.get()); s != nullptr; s = zbar_symbol_next(s))
-                texts.emplace_back(zbar_symbol_get_data(s));
-        return texts;
+                found.push_back({zbar_symbol_get_data(s), -1});
+        return found;
     };
 }
 

@@ -13,12 +13,12 @@ Reader ZXingReader(bool tryHarder)
     hints.setTryRotate(tryHarder);
     hints.setTryDownscale(false);  // 1.4 trips an assertion on large pages otherwise
     return [hints](Grey& page) {
-        std::vector<std::string> texts;
+        std::vector<Decoded> found;
         const ZXing::ImageView view(page.pixels.data(), page.width, page.height, ZXing::ImageFormat::Lum);
         for (const auto& r : ZXing::ReadBarcodes(view, hints))
             if (r.isValid())
-                texts.push_back(r.text());
-        return texts;
+                found.push_back({r.text(), -1});
+        return found;
     };
 }
 

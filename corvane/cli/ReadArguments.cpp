@@ -1,6 +1,9 @@
 #include "ReadArguments.h"
 
+#include <corvane_tryharder.h>
+
 #include <charconv>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -34,12 +37,22 @@ ParsedArguments Refuse(std::string error) { return {std::nullopt, std::move(erro
 
 }  // namespace
 
+#define CORVANE_READ_STR2(x) #x
+#define CORVANE_READ_STR(x) CORVANE_READ_STR2(x)
+
 const char* const kReadUsage =
-    "Usage: corvane-read [--scan-lines N] [--rotations N] [--area X,Y,W,H] [--json] FILE...\n"
+    "Usage: corvane-read [--scan-lines N] [--rotations N] [--try-harder | --effort N]\n"
+    "                    [--area X,Y,W,H] [--json] FILE...\n"
     "Finds and decodes 1-D barcodes in PNG, JPEG, BMP, GIF, TGA and PNM files.\n"
     "\n"
     "  --scan-lines N   horizontal bands scanned (default 20)\n"
     "  --rotations N    extra quarter turns scanned, 0 to 3 (default 3)\n"
+    "  --try-harder     read photographs and scans with the try-harder reader, at effort "
+    CORVANE_READ_STR(CORVANE_EFFORT_DEFAULT) "\n"
+    "  --effort N       the try-harder reader at effort " CORVANE_READ_STR(CORVANE_EFFORT_MIN) " (as fast as the plain\n"
+    "                   read, same results) to " CORVANE_READ_STR(CORVANE_EFFORT_MAX) " (slowest, reads the most); the last\n"
+    "                   of --try-harder and --effort counts. Neither goes with\n"
+    "                   --scan-lines or --rotations, which tune only the plain read\n"
     "  --area X,Y,W,H   only this part of each image (default: all of it)\n"
     "  --json           one JSON document instead of tab-separated lines\n"
     "\n"
@@ -50,6 +63,7 @@ ParsedArguments ParseReadArguments(const std::vector<std::string>& args)
 {
     ReadArguments parsed;
     bool optionsEnded = false;
+    bool bandOptions = false;  // --scan-lines or --rotations given
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
@@ -62,7 +76,9 @@ ParsedArguments ParseReadArguments(const std::vector<std::string>& args)
             parsed.json = true;
         } else if (arg == "--help" || arg == "-h") {
             parsed.help = true;
-        } else if (arg == "--scan-lines" || arg == "--rotations" || arg == "--area") {
+        } else if (arg == "--try-harder") {
+            parsed.effort = CORVANE_EFFORT_DEFAULT;
+        } else if (arg == "--scan-lines" || arg == "--rotations" || arg == "--area" || arg == "--effort") {
             if (i + 1 >= args.size())
                 return Refuse(arg + " needs a value");
             const std::string& value = args[++i];
@@ -73,6 +89,14 @@ ParsedArguments ParseReadArguments(const std::vector<std::string>& args)
                 continue;
             }
             const auto number = ToInt(value);
+            if (arg == "--effort") {
+                if (!number || *number < CORVANE_EFFORT_MIN || *number > CORVANE_EFFORT_MAX)
+                    return Refuse("--effort wants a whole number from " + std::to_string(CORVANE_EFFORT_MIN) + " to " +
+                                  std::to_string(CORVANE_EFFORT_MAX) + ", not " + value);
+                parsed.effort = *number;
+                continue;
+            }
+            bandOptions = true;
             const bool rotations = arg == "--rotations";
             if (!number || *number < (rotations ? 0 : 1) || (rotations && *number > 3))
                 return Refuse(arg + (rotations ? " wants 0 to 3, not " : " wants a positive whole number, not ") + value);
@@ -81,6 +105,8 @@ ParsedArguments ParseReadArguments(const std::vector<std::string>& args)
             return Refuse("unknown option " + arg);
         }
     }
+    if (bandOptions && parsed.effort)
+        return Refuse("--scan-lines and --rotations tune only the plain read; leave them out with --try-harder or --effort");
     if (!parsed.help && parsed.files.empty())
         return Refuse("no files to read");
     return {parsed, {}};

@@ -1,5 +1,6 @@
 #pragma once
-// The arguments of corvane-read: [--scan-lines N] [--rotations N] [--area X,Y,W,H] [--json] FILE...
+// The arguments of corvane-read:
+// [--scan-lines N] [--rotations N] [--try-harder] [--effort N] [--area X,Y,W,H] [--json] FILE...
 
 #include <optional>
 #include <string>
@@ -12,6 +13,9 @@ struct Area {
 struct ReadArguments {
     int scanLines = 20;
     int rotations = 3;
+    // Set by --try-harder or --effort: read with the try-harder reader at this effort instead of
+    // ReadImage. The band options tune only ReadImage, so they are refused alongside.
+    std::optional<int> effort;
     std::optional<Area> area;  // the whole image when absent
     bool json = false;
     bool help = false;
