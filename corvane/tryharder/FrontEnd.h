@@ -34,4 +34,8 @@ int FrontEndLevels();
 // stop the walk early.
 void ScanFrontEnd(const GreyView& image, int level, const std::function<bool(const LineRead&)>& sink);
 
+// The same, reading only the first `lines` scan lines of the level. A level reads the lines
+// nearest the middle of the picture first, where most symbols are.
+void ScanFrontEnd(const GreyView& image, int level, int lines, const std::function<bool(const LineRead&)>& sink);
+
 }  // namespace corvane::tryharder

@@ -6,12 +6,15 @@
 #include "tryharder/BandStep.h"
 #include "tryharder/FrontEnd.h"
 
+#include <limits>
+
 
 namespace corvane::tryharder {
 
-void OfferFrontEndReadings(const PlacedImage& placed, int level, Acceptance& acceptance)
+void OfferFrontEndReadings(const PlacedImage& placed, int level, int lines, Acceptance& acceptance)
 {
-    ScanFrontEnd(placed.image.View(), level, [&](const LineRead& read) {
+    const int limit = lines > 0 ? lines : std::numeric_limits<int>::max();
+    ScanFrontEnd(placed.image.View(), level, limit, [&](const LineRead& read) {
         const DecodedSymbol decoded = DecodeModuleString(read.modules);
         if (decoded.text.empty())
             return true;

@@ -25,10 +25,16 @@ struct EffortStep {
     LadderStep step;
 };
 
+// Lines through the middle that the first front-end step reads: the centre row and column and
+// their nearest neighbours of level 1. Most photographs hold one symbol near the middle, which
+// these read in full; the rest of level 1 runs only when they leave something unread.
+constexpr int kCentreLines = 6;
+
 // Every step in the order it runs, cheapest first, with the lowest effort that takes it. The
 // front end's rows and columns read most photographs in well under a millisecond, so from
 // effort 2 on they run before the band reader's copies.
 constexpr EffortStep kLadder[] = {
+    {2, {LadderStep::FrontEnd, Preparation::Grey, 0, 1, kCentreLines}},
     {2, {LadderStep::FrontEnd, Preparation::Grey, 0, 1}},
     {2, {LadderStep::FrontEnd, Preparation::Grey, 0, 2}},
     {1, {LadderStep::Prepared, Preparation::Grey, kDefaultScanLines}},
@@ -97,7 +103,7 @@ std::vector<Finding> ReadWithSteps(const CorvaneBitmap& bitmap, int x, int y, in
             const PlacedImage placed = Prepare(grey, step.preparation);
             OfferBandReadings(placed, step.scanLines, StepOf(step), acceptance, bandLineIds);
         } else {
-            OfferFrontEndReadings(grey, step.level, acceptance);
+            OfferFrontEndReadings(grey, step.level, step.lines, acceptance);
         }
         if (findings.Complete())
             break;

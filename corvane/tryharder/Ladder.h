@@ -22,6 +22,7 @@ struct LadderStep {
     Preparation preparation = Preparation::Grey;  // Prepared: the copy read
     int scanLines = 20;                           // Prepared: bands per orientation
     int level = 1;                                // FrontEnd: its level
+    int lines = 0;                                // FrontEnd: only this many of its lines; 0 all
 };
 
 // The steps of `effort` (1..CORVANE_EFFORT_MAX) in the order they run; each effort's steps

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <vector>
+#include <limits>
 
 #include "decoders/BarcodeTypeCode.h"
 #include "decoders/DecoderDispatch.h"
@@ -137,13 +138,19 @@ int FrontEndLevels() { return kFrontEndLevels; }
 
 void ScanFrontEnd(const GreyView& image, int level, const std::function<bool(const LineRead&)>& sink)
 {
+    ScanFrontEnd(image, level, std::numeric_limits<int>::max(), sink);
+}
+
+void ScanFrontEnd(const GreyView& image, int level, int lines, const std::function<bool(const LineRead&)>& sink)
+{
     if (image.pixels == nullptr || image.width < 1 || image.height < 1 || image.stride < image.width
-        || level < 1 || level > kFrontEndLevels) {
+        || level < 1 || level > kFrontEndLevels || lines < 1) {
         return;
     }
     std::vector<LineCandidate> candidates;
+    int read = 0;
     for (const PlannedLine& planned : PlanLines(image, level)) {
-        if (!ReadLine(image, planned, candidates, sink)) {
+        if (read++ == lines || !ReadLine(image, planned, candidates, sink)) {
             return;
         }
     }

@@ -305,6 +305,35 @@ TEST(FrontEnd, LineIdsTellScanLinesApart)
     EXPECT_GT(level2.size(), level1.size());
 }
 
+TEST(FrontEnd, ALineLimitReadsTheLinesNearestTheMiddleFirst)
+{
+    const std::u16string modules = EncodeWithZint(BARCODE_EANX, "400638133393").modules;
+    Print print;
+    print.moduleWidth = 2.5f;
+    const GreyImage symbol = PrintSymbol(modules, false, print);
+    // The symbol in the top fifth of a tall light picture: only lines far from the middle cross it.
+    GreyImage tall{symbol.width, symbol.height * 5, std::vector<std::uint8_t>(symbol.pixels.size() * 5, 220)};
+    std::copy(symbol.pixels.begin(), symbol.pixels.end(), tall.pixels.begin());
+    GreyImage middle = tall;
+    std::fill(middle.pixels.begin(), middle.pixels.end(), 220);
+    std::copy(symbol.pixels.begin(), symbol.pixels.end(), middle.pixels.begin() + 2 * symbol.pixels.size());
+
+    const auto texts = [](const GreyImage& image, int lines) {
+        std::vector<LineRead> reads;
+        ScanFrontEnd(image.View(), 1, lines, [&](const LineRead& r) {
+            reads.push_back(r);
+            return true;
+        });
+        return VerifiedTexts(reads);
+    };
+    const std::string expected = "EAN 13:4006381333931";
+    EXPECT_TRUE(texts(middle, 6).count(expected));
+    EXPECT_FALSE(texts(tall, 6).count(expected));
+    EXPECT_TRUE(texts(tall, 1000).count(expected));
+    EXPECT_TRUE(VerifiedTexts(ReadLevel(tall, 1)).count(expected));
+    EXPECT_TRUE(texts(middle, 0).empty());
+}
+
 TEST(FrontEnd, PicturesWithoutSymbolsGiveNoText)
 {
     GreyImage noise{320, 240, {}};
