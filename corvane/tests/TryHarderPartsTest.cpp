@@ -6,6 +6,7 @@
 #include "tryharder/Acceptance.h"
 #include "tryharder/BandStep.h"
 #include "tryharder/Findings.h"
+#include "tryharder/frontend/CheckCharacters.h"
 #include "tryharder/Ladder.h"
 
 #include <gtest/gtest.h>
@@ -201,6 +202,23 @@ TEST(Acceptance, BandReadingsWithoutCheckCharactersNeedTwoBands)
     line.finding.step = CorvaneStepScanLines;
     fromFrontEnd.Offer(line);
     EXPECT_EQ(fine.All().size(), 1u);
+}
+
+TEST(Acceptance, ACode11TextThatOnlyItsCCharacterVouchesForNeedsASecondLine)
+{
+    // "-904720-95" ends in C and K; "-904720-40", a misread of its last two characters seen on a
+    // photographed label, still passes C as "-904720-4" + "0".
+    ASSERT_TRUE(PassesCode11CAndK(u"-904720-95"));
+    ASSERT_FALSE(PassesCode11CAndK(u"-904720-40"));
+    const std::u16string modules = ModulesOf(BARCODE_CODE11, "-904720-");
+    Findings findings;
+    Acceptance acceptance(findings);
+    acceptance.Offer(ReadingOf(u"Code11", u"-904720-95", modules, 1));
+    EXPECT_EQ(findings.All().size(), 1u);  // both checks: one line is enough
+    acceptance.Offer(ReadingOf(u"Code11", u"-904720-40", modules, 1));
+    EXPECT_EQ(findings.All().size(), 1u);
+    acceptance.Offer(ReadingOf(u"Code11", u"-904720-40", modules, 2));
+    EXPECT_EQ(findings.All().size(), 2u);
 }
 
 TEST(Acceptance, AnEanWithAWrongCheckDigitIsReportedOnlyAtEffortZero)

@@ -113,9 +113,12 @@ void Acceptance::Offer(const Reading& reading)
         if ((rule->fullRead && f.score < 100) ||
             (rule->wholeTwoOfFive && !HasWholeTwoOfFiveLength(f.type, reading.modules)))
             return;
-        const int lines = reading.finding.step == CorvaneStepBands || reading.finding.step == CorvaneStepPrepared
-                              ? rule->bandLines
-                              : rule->lines;
+        int lines = reading.finding.step == CorvaneStepBands || reading.finding.step == CorvaneStepPrepared
+                        ? rule->bandLines
+                        : rule->lines;
+        // Only C vouches for such a text, as only a check in ten does for UPC-E: a second line too.
+        if (f.type == u"Code11" && !PassesCode11CAndK(f.text))
+            lines = std::max(lines, 2);
         if (lines > 1 && reading.lines < lines) {
             const auto key = std::make_pair(f.type, f.text);
             const bool seenElsewhere = std::any_of(waiting_.begin(), waiting_.end(), [&](const auto& w) {

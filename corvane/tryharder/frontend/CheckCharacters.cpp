@@ -1,5 +1,6 @@
 #include "tryharder/frontend/CheckCharacters.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -89,9 +90,7 @@ bool PassesCode11(std::u16string_view text)
     }
     const std::size_t n = text.size();
     const bool cOnly = n >= 2 && Code11Check(text.substr(0, n - 1), 10) == Code11Value(text[n - 1]);
-    const bool cAndK = n >= 3 && Code11Check(text.substr(0, n - 2), 10) == Code11Value(text[n - 2])
-                       && Code11Check(text.substr(0, n - 1), 9) == Code11Value(text[n - 1]);
-    return cOnly || cAndK;
+    return cOnly || PassesCode11CAndK(text);
 }
 
 constexpr std::size_t kCode128SymbolModules = 11;
@@ -176,6 +175,15 @@ bool PassesCheck(std::u16string_view type, std::u16string_view text, std::u16str
         return PassesCode128(modules);
     }
     return PassesCheck(type, text);
+}
+
+bool PassesCode11CAndK(std::u16string_view text)
+{
+    if (!std::all_of(text.begin(), text.end(), Code11Character))
+        return false;
+    const std::size_t n = text.size();
+    return n >= 3 && Code11Check(text.substr(0, n - 2), 10) == Code11Value(text[n - 2]) &&
+           Code11Check(text.substr(0, n - 1), 9) == Code11Value(text[n - 1]);
 }
 
 }  // namespace corvane::tryharder
