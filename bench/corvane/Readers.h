@@ -35,9 +35,6 @@ Reader ZXingReader(bool tryHarder);
 // Every symbology enabled.
 Reader ZBarReader();
 
-// UTF-16 as Corvane returns it, to UTF-8.
-std::string Utf8(const char16_t* text);
-
 struct BenchReader {
     const char* label;   // a short column heading
     const char* legend;  // what it is

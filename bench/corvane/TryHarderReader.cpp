@@ -1,4 +1,5 @@
 #include "Readers.h"
+#include "Utf8.h"
 
 #include "corvane_tryharder.h"
 
