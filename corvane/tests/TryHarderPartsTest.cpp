@@ -77,19 +77,6 @@ Reading ReadingOf(const std::u16string& type, const std::u16string& text, const 
     return r;
 }
 
-TEST(Acceptance, AWrongCheckDigitIsDropped)
-{
-    const std::u16string modules = ModulesOf(BARCODE_EANX, "590123412345");
-    Findings findings;
-    Acceptance acceptance(findings);
-    acceptance.Offer(ReadingOf(u"EAN 13", u"5901234123458", modules, 1));
-    acceptance.Offer(ReadingOf(u"UPC-A", u"0012345678906", modules, 2));
-    EXPECT_TRUE(findings.All().empty());
-    acceptance.Offer(ReadingOf(u"EAN 13", u"5901234123457", modules, 3));
-    ASSERT_EQ(findings.All().size(), 1u);
-    EXPECT_EQ(findings.All()[0].text, u"5901234123457");
-}
-
 TEST(Acceptance, TwoOfFiveNeedsTwoScanLinesWholeCharactersAndQuietZones)
 {
     const std::u16string modules = ModulesOf(BARCODE_C25INTER, "123456");

@@ -67,26 +67,5 @@ TEST(GeneratedCorpus, CleanLabelsOfEverySymbologyAreRead)
     }
 }
 
-TEST(GeneratedCorpus, DrawnConditionsStayInsideTheirClass)
-{
-    for (const PhotoClass& k : kPhotoClasses) {
-        SCOPED_TRACE(k.name);
-        std::mt19937 rng(11);
-        for (int i = 0; i < 300; ++i) {
-            const PhotoConditions c = DrawConditions(k, 100, rng);
-            EXPECT_GE(c.surface.module, k.module.lo);
-            EXPECT_LE(c.surface.module, k.module.hi);
-            EXPECT_GE(std::abs(c.surface.module - std::round(c.surface.module)), 0.1 - 1e-9) << c.surface.module;
-            EXPECT_LE(std::abs(c.surface.tilt) * 180 / std::numbers::pi, k.tilt.hi + 1e-9);
-            EXPECT_FALSE(c.surface.curve > 0 && c.surface.perspective > 0);
-            EXPECT_FALSE(c.camera.defocus > 0 && c.camera.motion > 0);
-            EXPECT_GT(c.light.paper - c.light.ink, 0.05);
-            if (c.camera.jpegQuality) {
-                EXPECT_TRUE(c.camera.jpegQuality >= 30 && c.camera.jpegQuality <= 60) << c.camera.jpegQuality;
-            }
-        }
-    }
-}
-
 }  // namespace
 }  // namespace bench

@@ -155,29 +155,6 @@ TEST(FrontEnd, ReadsEachSymbologyAtNonWholeWidthsBlurredNoisyShadedGreyOnGrey)
     }
 }
 
-TEST(FrontEnd, TiltedSymbolIsReadOnATiltedLineOnly)
-{
-    const std::u16string modules = EncodeWithZint(BARCODE_EANX, "978020137962").modules;
-    Print print;
-    print.moduleWidth = 2.0f;
-    print.barHeight = 24;
-    print.tiltDegrees = 15.0f;
-    print.blurSigma = 0.6f;
-    const GreyImage image = PrintSymbol(modules, false, print);
-    const std::string expected = "EAN 13:9780201379624";
-    EXPECT_FALSE(VerifiedTexts(ReadLevel(image, 1)).count(expected));
-    EXPECT_FALSE(VerifiedTexts(ReadLevel(image, 2)).count(expected));
-    const std::vector<LineRead> tilted = ReadLevel(image, 3);
-    ASSERT_TRUE(VerifiedTexts(tilted).count(expected));
-    for (const LineRead& r : tilted) {
-        EXPECT_TRUE(r.angled);
-        if (r.modules == modules) {
-            // The line runs along the symbol: its ends are the symbol's length apart.
-            EXPECT_NEAR(std::hypot(r.x1 - r.x0, r.y1 - r.y0), 95 * print.moduleWidth, 3.0f);
-        }
-    }
-}
-
 TEST(FrontEnd, PiecesOfATiltedSymbolWithoutCheckCharacterAreNotReported)
 {
     // Rows cross a tilted symbol's bars at a slant: light above and below a piece of it looks
