@@ -58,14 +58,8 @@ test::TestPage ClutteredPage(std::mt19937& rng, const Symbol& symbol)
     const auto rendered = test::RenderSymbol(symbol.symbology, symbol.data, moduleWidth, 30);
     const int margin = std::uniform_int_distribution(0, 60)(rng);
     auto page = test::PageWithSymbol(rendered, margin);
+    test::AddGreyBoxes(page, rng, 12);
     std::uniform_int_distribution<int> grey(0, 255);
-    for (int i = 0; i < 12; ++i) {
-        const int x = std::uniform_int_distribution(0, page.Width() - 1)(rng);
-        const int y = std::uniform_int_distribution(0, page.Height() - 1)(rng);
-        page.Fill(x, y, std::min(page.Width() - x, std::uniform_int_distribution(1, 9)(rng)),
-                  std::min(page.Height() - y, std::uniform_int_distribution(1, 40)(rng)),
-                  static_cast<std::uint8_t>(grey(rng)));
-    }
     for (int i = 0; i < 200; ++i) {
         page.SetPixel(std::uniform_int_distribution(0, page.Width() - 1)(rng),
                       std::uniform_int_distribution(0, page.Height() - 1)(rng), static_cast<std::uint8_t>(grey(rng)),

@@ -86,4 +86,16 @@ CorvaneBitmap TestPage::BitmapAs(int pixelFormat)
     }
 }
 
+void AddGreyBoxes(TestPage& page, std::mt19937& rng, int count)
+{
+    std::uniform_int_distribution<int> grey(0, 255);
+    for (int i = 0; i < count; ++i) {
+        const int x = std::uniform_int_distribution(0, page.Width() - 1)(rng);
+        const int y = std::uniform_int_distribution(0, page.Height() - 1)(rng);
+        page.Fill(x, y, std::min(page.Width() - x, std::uniform_int_distribution(1, 9)(rng)),
+                  std::min(page.Height() - y, std::uniform_int_distribution(1, 40)(rng)),
+                  static_cast<std::uint8_t>(grey(rng)));
+    }
+}
+
 }  // namespace corvane::test

@@ -5,6 +5,7 @@
 #include "corvane.h"
 
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -41,5 +42,8 @@ private:
     std::vector<std::uint8_t> bgr_;
     std::vector<std::uint8_t> converted_;
 };
+
+// Clutter for a page: `count` grey boxes of random shade, up to 9 x 40 pixels, at random places.
+void AddGreyBoxes(TestPage& page, std::mt19937& rng, int count);
 
 }  // namespace corvane::test

@@ -79,14 +79,7 @@ test::TestPage ClutteredPage(std::mt19937& rng, const Symbol& symbol)
     const int heightModules = std::uniform_int_distribution(0, 1)(rng) ? 30 : std::uniform_int_distribution(2, 4)(rng);
     auto page = test::PageWithSymbol(test::RenderSymbol(symbol.symbology, symbol.data, moduleWidth, heightModules),
                                      std::uniform_int_distribution(0, 60)(rng));
-    std::uniform_int_distribution<int> grey(0, 255);
-    for (int i = 0; i < 12; ++i) {
-        const int x = std::uniform_int_distribution(0, page.Width() - 1)(rng);
-        const int y = std::uniform_int_distribution(0, page.Height() - 1)(rng);
-        page.Fill(x, y, std::min(page.Width() - x, std::uniform_int_distribution(1, 9)(rng)),
-                  std::min(page.Height() - y, std::uniform_int_distribution(1, 40)(rng)),
-                  static_cast<std::uint8_t>(grey(rng)));
-    }
+    test::AddGreyBoxes(page, rng, 12);
     return page.Turned(std::uniform_int_distribution(0, 3)(rng));
 }
 
@@ -117,21 +110,6 @@ TEST(TryHarder, EffortZeroIsReadImageWithItsDefaults)
     }
     // The comparison means something only if many rounds found barcodes.
     EXPECT_GT(withResults, 60);
-}
-
-TEST(TryHarder, EffortZeroKeepsEveryRecordOfTwoSymbolsAndRepeats)
-{
-    // ReadImage keeps two records of one symbol read in two passes; effort 0 must too.
-    const auto a = test::RenderSymbol(BARCODE_CODE128, "LEFT-1", 2);
-    const auto b = test::RenderSymbol(BARCODE_EANX, "590123412345", 2);
-    test::TestPage page(a.width + b.width + 200, std::max(a.height, b.height) + 40);
-    page.Paste(20, 20, a.rgb.data(), a.width, a.height);
-    page.Paste(a.width + 180, 20, b.rgb.data(), b.width, b.height);
-    const CorvaneBitmap bmp = page.Bitmap();
-    const Results results = TryHarder(bmp, 0, 0, page.Height(), page.Width(), 0);
-    const auto expected = ReadImageRecords(bmp, 0, 0, page.Height(), page.Width());
-    ASSERT_GE(expected.size(), 2u);
-    EXPECT_EQ(Records(results.get()), expected);
 }
 
 TEST(TryHarder, ResultsSayWhereTheSymbolIs)
