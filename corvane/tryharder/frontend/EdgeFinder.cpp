@@ -42,20 +42,31 @@ void LocalExtremes(const std::vector<float>& v, int window, std::vector<float>& 
     }
 }
 
-}  // namespace
-
-void FindEdges(const std::vector<float>& samples, const EdgeOptions& options, EdgeList& out)
+// Empties `out` for a line of `samples` and fills the local extremes both edge finders measure
+// against; false when the line is too short to hold an edge.
+bool StartEdges(const std::vector<float>& samples, const EdgeOptions& options, EdgeList& out, std::vector<float>& lo,
+                std::vector<float>& hi)
 {
     out.edges.clear();
     out.begin = -0.5f;
     out.end = static_cast<float>(samples.size()) - 0.5f;
     out.startsDark = false;
     if (samples.size() < 2) {
-        return;
+        return false;
     }
+    LocalExtremes(samples, options.window, lo, hi);
+    return true;
+}
+
+}  // namespace
+
+void FindEdges(const std::vector<float>& samples, const EdgeOptions& options, EdgeList& out)
+{
     thread_local std::vector<float> lo;
     thread_local std::vector<float> hi;
-    LocalExtremes(samples, options.window, lo, hi);
+    if (!StartEdges(samples, options, out, lo, hi)) {
+        return;
+    }
 
     // Signed distance from the local threshold; samples in flat stretches keep the colour before.
     bool known = false;
@@ -85,16 +96,11 @@ void FindEdges(const std::vector<float>& samples, const EdgeOptions& options, Ed
 
 void FindEdgesBetweenExtremes(const std::vector<float>& samples, const EdgeOptions& options, EdgeList& out)
 {
-    out.edges.clear();
-    out.begin = -0.5f;
-    out.end = static_cast<float>(samples.size()) - 0.5f;
-    out.startsDark = false;
-    if (samples.size() < 2) {
-        return;
-    }
     thread_local std::vector<float> lo;
     thread_local std::vector<float> hi;
-    LocalExtremes(samples, options.window, lo, hi);
+    if (!StartEdges(samples, options, out, lo, hi)) {
+        return;
+    }
 
     struct Extreme {
         std::size_t at;
