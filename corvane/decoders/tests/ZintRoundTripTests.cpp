@@ -2,38 +2,14 @@
 #include <gtest/gtest.h>
 #include <zint.h>
 
-#include <memory>
 #include <string>
 
 #include "ModuleBuilder.h"
+#include "ZintModules.h"
 #include "decoders/DecoderDispatch.h"
 
 namespace corvane {
 namespace {
-
-struct Rendered {
-    std::u16string modules;  // first row, first bar to last bar, one character per module
-    std::string text;        // zint's human-readable text, check characters included
-};
-
-Rendered Render(int symbology, const std::string& data)
-{
-    const std::unique_ptr<zint_symbol, void (*)(zint_symbol*)> symbol(ZBarcode_Create(), ZBarcode_Delete);
-    symbol->symbology = symbology;
-    Rendered rendered;
-    if (ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char*>(data.data()),
-                        static_cast<int>(data.size())) >= ZINT_ERROR) {
-        ADD_FAILURE() << data << ": " << symbol->errtxt;
-        return rendered;
-    }
-    for (int x = 0; x < symbol->width; ++x) {
-        rendered.modules += ((symbol->encoded_data[0][x >> 3] >> (x & 7)) & 1) != 0 ? u'1' : u'0';
-    }
-    // Codabar ends with the gap after its stop character, which is no part of a module string.
-    rendered.modules.erase(rendered.modules.find_last_of(u'1') + 1);
-    rendered.text = reinterpret_cast<const char*>(symbol->text);
-    return rendered;
-}
 
 struct RoundTrip {
     int symbology;
@@ -71,7 +47,7 @@ TEST(ZintRoundTrip, EverySymbology)
         {BARCODE_UPCE, "0425261", false, u"UPC-E", "", ""},
     };
     for (const RoundTrip& c : cases) {
-        const Rendered rendered = Render(c.symbology, c.data);
+        const test::ZintModules rendered = test::EncodeWithZint(c.symbology, c.data);
         const std::string text = c.text.empty() ? c.prefix + rendered.text : c.text;
         const DecodedSymbol decoded =
             DecodeModuleString(c.threeToOne ? test::ToTwoWidth(rendered.modules) : rendered.modules);
@@ -92,7 +68,7 @@ TEST(ZintRoundTrip, EveryCode128Character)
     }
     for (const std::string& data : {printable.substr(0, 32), printable.substr(32, 32), printable.substr(64),
                                     pairs.substr(0, 100), pairs.substr(100)}) {
-        const DecodedSymbol decoded = DecodeModuleString(Render(BARCODE_CODE128, data).modules);
+        const DecodedSymbol decoded = DecodeModuleString(test::EncodeWithZint(BARCODE_CODE128, data).modules);
         EXPECT_EQ(decoded.typeName, u"Code128");
         EXPECT_EQ(decoded.text, std::u16string(data.begin(), data.end()));
     }

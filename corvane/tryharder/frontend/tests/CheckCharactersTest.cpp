@@ -12,7 +12,7 @@
 namespace corvane::tryharder {
 namespace {
 
-using test::EncodeWithZint;
+using corvane::test::EncodeWithZint;
 
 // The decoded text with the character at `pos` moved one step through the symbology's alphabet.
 std::u16string Changed(std::u16string text, std::size_t pos, char16_t last = u'9')

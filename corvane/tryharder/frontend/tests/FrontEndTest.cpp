@@ -22,7 +22,7 @@
 namespace corvane::tryharder {
 namespace {
 
-using test::EncodeWithZint;
+using corvane::test::EncodeWithZint;
 using test::GreyImage;
 using test::Print;
 using test::PrintSymbol;

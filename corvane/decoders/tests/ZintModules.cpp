@@ -5,7 +5,7 @@
 
 #include <memory>
 
-namespace corvane::tryharder::test {
+namespace corvane::test {
 
 ZintModules EncodeWithZint(int symbology, const std::string& data)
 {
@@ -27,18 +27,4 @@ ZintModules EncodeWithZint(int symbology, const std::string& data)
     return out;
 }
 
-std::u16string ToTwoWidth(std::u16string_view modules)
-{
-    std::u16string out;
-    for (std::size_t i = 0; i < modules.size();) {
-        std::size_t j = i;
-        while (j < modules.size() && modules[j] == modules[i]) {
-            ++j;
-        }
-        out.append(j - i >= 2 ? 2 : 1, modules[i]);
-        i = j;
-    }
-    return out;
-}
-
-}  // namespace corvane::tryharder::test
+}  // namespace corvane::test

@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace corvane::tryharder::test {
+namespace corvane::test {
 
 struct ZintModules {
     std::u16string modules;  // first bar to last bar, one character per module, as zint prints it
@@ -12,8 +12,4 @@ struct ZintModules {
 
 ZintModules EncodeWithZint(int symbology, const std::string& data);
 
-// Runs of two or more equal modules become two: a 3:1 print in the decoders' narrow = 1, wide = 2
-// form.
-std::u16string ToTwoWidth(std::u16string_view modules);
-
-}  // namespace corvane::tryharder::test
+}  // namespace corvane::test
