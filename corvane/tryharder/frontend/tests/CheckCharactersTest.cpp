@@ -86,16 +86,6 @@ TEST(CheckCharacters, Code128NeedsTheModuleString)
         EXPECT_FALSE(PassesCheck(decoded.typeName, decoded.text, broken)) << data;
         EXPECT_FALSE(PassesCheck(decoded.typeName, decoded.text, modules.substr(11))) << data;
     }
-    // The text alone cannot tell.
-    EXPECT_TRUE(PassesCheck(u"Code128", u"anything"));
-}
-
-TEST(CheckCharacters, SymbologiesWithoutAMandatoryCheckPass)
-{
-    for (const std::u16string_view type : {u"Code39", u"Codabar", u"Interleaved25", u"Industrial25", u"Matrix25"}) {
-        EXPECT_TRUE(PassesCheck(type, u"12345"));
-        EXPECT_TRUE(PassesCheck(type, u"12345", u"1010"));
-    }
 }
 
 }  // namespace

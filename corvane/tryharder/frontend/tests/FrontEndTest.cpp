@@ -185,8 +185,6 @@ TEST(FrontEnd, QuietZonesAndEndsAreReportedInReadingOrder)
     print.quietLeft = 12;
     print.quietRight = 4;  // the picture ends four modules after the last bar
     const GreyImage tight = PrintSymbol(modules, false, print);
-    print.quietRight = 12;
-    const GreyImage roomy = PrintSymbol(modules, false, print);
 
     const std::vector<LineRead> tightReads = ReadLevel(tight, 1);
     ASSERT_TRUE(HasModules(tightReads, modules));
@@ -198,14 +196,6 @@ TEST(FrontEnd, QuietZonesAndEndsAreReportedInReadingOrder)
             EXPECT_NEAR(r.x1, static_cast<float>(tight.width) - 4 * print.moduleWidth, 1.0f);
         }
     }
-    const std::vector<LineRead> roomyReads = ReadLevel(roomy, 1);
-    ASSERT_TRUE(HasModules(roomyReads, modules));
-    for (const LineRead& r : roomyReads) {
-        if (r.modules == modules) {
-            EXPECT_TRUE(r.quietBefore && r.quietAfter);
-        }
-    }
-
     // A symbol that fills the picture, its first bar on the left border, is still read.
     print.quietLeft = 0;
     const std::vector<LineRead> edgeReads = ReadLevel(PrintSymbol(modules, false, print), 1);
@@ -245,41 +235,6 @@ TEST(FrontEnd, EanWithAStrayBarCloseBesideIsRead)
         const GreyImage image = PrintSymbol(ean + stray, false, print);
         EXPECT_TRUE(VerifiedTexts(ReadLevel(image, 1)).count("EAN 13:9780201379624"));
     }
-}
-
-TEST(FrontEnd, LineIdsTellScanLinesApart)
-{
-    const std::u16string modules = EncodeWithZint(BARCODE_EANX, "400638133393").modules;
-    Print print;
-    print.moduleWidth = 2.5f;
-    print.barHeight = 120;
-    const GreyImage image = PrintSymbol(modules, false, print);
-    // Each id stands for one line: one row (rows read left to right or back have one y).
-    std::map<int, std::set<float>> rowsOfId;
-    for (int level = 1; level <= 2; ++level) {
-        for (const LineRead& r : ReadLevel(image, level)) {
-            EXPECT_EQ(r.y0, r.y1);
-            rowsOfId[r.line].insert(r.y0);
-        }
-    }
-    ASSERT_GE(rowsOfId.size(), 6u);  // several rows cross the symbol
-    std::set<float> rows;
-    for (const auto& [id, ys] : rowsOfId) {
-        EXPECT_EQ(ys.size(), 1u) << "line " << id << " spans several rows";
-        rows.insert(*ys.begin());
-    }
-    EXPECT_EQ(rows.size(), rowsOfId.size()) << "one row under two ids";
-    // Level 2 reads level 1's rows again, with another edge finder, under the same ids.
-    std::set<int> level1;
-    for (const LineRead& r : ReadLevel(image, 1)) {
-        level1.insert(r.line);
-    }
-    std::set<int> level2;
-    for (const LineRead& r : ReadLevel(image, 2)) {
-        level2.insert(r.line);
-    }
-    EXPECT_TRUE(std::includes(level2.begin(), level2.end(), level1.begin(), level1.end()));
-    EXPECT_GT(level2.size(), level1.size());
 }
 
 TEST(FrontEnd, ALineLimitReadsTheLinesNearestTheMiddleFirst)
