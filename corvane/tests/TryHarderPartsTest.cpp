@@ -195,8 +195,8 @@ TEST(Acceptance, ACode11TextThatOnlyItsCCharacterVouchesForNeedsASecondLine)
 {
     // "-904720-95" ends in C and K; "-904720-40", a misread of its last two characters seen on a
     // photographed label, still passes C as "-904720-4" + "0".
-    ASSERT_TRUE(PassesCode11CAndK(u"-904720-95"));
-    ASSERT_FALSE(PassesCode11CAndK(u"-904720-40"));
+    ASSERT_TRUE(PassesStrongCheck(u"Code11", u"-904720-95"));
+    ASSERT_FALSE(PassesStrongCheck(u"Code11", u"-904720-40"));
     const std::u16string modules = ModulesOf(BARCODE_CODE11, "-904720-");
     Findings findings;
     Acceptance acceptance(findings);

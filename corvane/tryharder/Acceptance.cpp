@@ -24,6 +24,9 @@ struct Rule {
     bool wholeTwoOfFive;  // whole 2 of 5 characters
     int lines;            // scan lines that must give the same text
     int bandLines;        // the same for the band reader, whose widths are coarser
+    // Scan lines wanted, at the least, when only the weaker of two check characters vouches for
+    // the text (Code 11 with C but no K lets one misread in eleven through).
+    int linesWithWeakCheck = 0;
 };
 
 // No 2 of 5 symbol holds five light modules in a row, so one cut by the image's edge has less.
@@ -33,7 +36,7 @@ constexpr Rule kRules[] = {
     {u"Interleaved25", kQuietZoneModules, kQuietZoneModules, kLightBeforeEdge, true, true, 2, 2},
     {u"Industrial25", kQuietZoneModules, kQuietZoneModules, kLightBeforeEdge, true, true, 2, 2},
     {u"Matrix25", kQuietZoneModules, kQuietZoneModules, kLightBeforeEdge, true, true, 2, 2},
-    {u"Code11", 5, 5, 5, false, false, 1, 1},
+    {u"Code11", 5, 5, 5, false, false, 1, 1, 2},
     // Also found in a retail symbol's add-on, with a check that passes one time in ten; a
     // second scan line with the same text makes that chance small.
     {u"UPC-E", 5, 5, 0, false, false, 2, 2},
@@ -116,9 +119,8 @@ void Acceptance::Offer(const Reading& reading)
         int lines = reading.finding.step == CorvaneStepBands || reading.finding.step == CorvaneStepPrepared
                         ? rule->bandLines
                         : rule->lines;
-        // Only C vouches for such a text, as only a check in ten does for UPC-E: a second line too.
-        if (f.type == u"Code11" && !PassesCode11CAndK(f.text))
-            lines = std::max(lines, 2);
+        if (rule->linesWithWeakCheck > lines && !PassesStrongCheck(f.type, f.text))
+            lines = rule->linesWithWeakCheck;
         if (lines > 1 && reading.lines < lines) {
             const auto key = std::make_pair(f.type, f.text);
             const bool seenElsewhere = std::any_of(waiting_.begin(), waiting_.end(), [&](const auto& w) {

@@ -81,6 +81,15 @@ int Code11Check(std::u16string_view data, int maxWeight)
     return sum % 11;
 }
 
+bool PassesCode11CAndK(std::u16string_view text)
+{
+    if (!std::all_of(text.begin(), text.end(), Code11Character))
+        return false;
+    const std::size_t n = text.size();
+    return n >= 3 && Code11Check(text.substr(0, n - 2), 10) == Code11Value(text[n - 2]) &&
+           Code11Check(text.substr(0, n - 1), 9) == Code11Value(text[n - 1]);
+}
+
 bool PassesCode11(std::u16string_view text)
 {
     for (char16_t c : text) {
@@ -177,13 +186,10 @@ bool PassesCheck(std::u16string_view type, std::u16string_view text, std::u16str
     return PassesCheck(type, text);
 }
 
-bool PassesCode11CAndK(std::u16string_view text)
+
+bool PassesStrongCheck(std::u16string_view type, std::u16string_view text)
 {
-    if (!std::all_of(text.begin(), text.end(), Code11Character))
-        return false;
-    const std::size_t n = text.size();
-    return n >= 3 && Code11Check(text.substr(0, n - 2), 10) == Code11Value(text[n - 2]) &&
-           Code11Check(text.substr(0, n - 1), 9) == Code11Value(text[n - 1]);
+    return type == u"Code11" ? PassesCode11CAndK(text) : PassesCheck(type, text);
 }
 
 }  // namespace corvane::tryharder

@@ -20,8 +20,8 @@ bool PassesCheck(std::u16string_view type, std::u16string_view text);
 // decoded from (start, data symbols, check symbol, stop, as DecodeModuleString received it).
 bool PassesCheck(std::u16string_view type, std::u16string_view text, std::u16string_view modules);
 
-// True when a Code 11 text ends in both check characters, C and K. C alone lets one misread in
-// eleven through.
-bool PassesCode11CAndK(std::u16string_view text);
+// True when the text passes the stronger form of its symbology's check: for Code 11 both C and K
+// (C alone lets one misread in eleven through); for every other symbology, as PassesCheck.
+bool PassesStrongCheck(std::u16string_view type, std::u16string_view text);
 
 }  // namespace corvane::tryharder
