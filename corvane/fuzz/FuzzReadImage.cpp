@@ -1,6 +1,7 @@
 // libFuzzer target: ReadImage on arbitrary bitmaps, strides, pixel formats and areas. The first
 // bytes choose the shape, the rest fill the pixels; nothing may crash, leak or overrun, and
 // reading in place must find exactly what reading turned copies of the area finds.
+#include "FuzzBitmap.h"
 #include "corvane.h"
 #include "reader/BarcodeResults.h"
 #include "reader/ScanDriver.h"
@@ -14,18 +15,7 @@
 
 namespace {
 
-constexpr int kFormats[] = {CorvanePixelFormat24bppRGB, CorvanePixelFormat32bppRGB, CorvanePixelFormat32bppARGB,
-                            CorvanePixelFormat8bppGray, 0x12345};  // the last one is invalid
 constexpr std::size_t kHeader = 12;
-
-int BytesPerPixel(int format)
-{
-    switch (format) {
-    case CorvanePixelFormat24bppRGB: return 3;
-    case CorvanePixelFormat8bppGray: return 1;
-    default: return 4;
-    }
-}
 
 }  // namespace
 
@@ -33,23 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < kHeader)
         return 0;
-    const int width = 1 + data[0] % 200;
-    const int height = 1 + data[1] % 200;
-    const int format = kFormats[data[2] % std::size(kFormats)];
-    const int stride = width * BytesPerPixel(format) + data[3] % 8;
-    // Areas reach past every edge, and can be negative or empty.
-    const int x = static_cast<std::int8_t>(data[4]) * 2;
-    const int y = static_cast<std::int8_t>(data[5]) * 2;
-    const int areaWidth = static_cast<std::int8_t>(data[6]) * 3;
-    const int areaHeight = static_cast<std::int8_t>(data[7]) * 3;
+    auto [width, height, format, stride, x, y, areaWidth, areaHeight, pixels] =
+        corvane::fuzz::BitmapFromBytes(data, size, kHeader, 200);
     const int scanLines = static_cast<std::int8_t>(data[8]) % 50;
     const int rotations = static_cast<std::int8_t>(data[9]) % 6;
     const bool nullPixels = data[10] == 0xFF;
-
-    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height));
-    const std::size_t payload = size - kHeader;
-    for (std::size_t i = 0; i < pixels.size(); ++i)
-        pixels[i] = payload ? data[kHeader + i % payload] : 0;
 
     CorvaneBitmap bitmap{width, height, stride, format, nullPixels ? nullptr : pixels.data(), CorvaneOk};
     const int count = ReadImage(&bitmap, x, y, areaHeight, areaWidth, scanLines, rotations);

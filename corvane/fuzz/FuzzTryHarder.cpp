@@ -1,6 +1,7 @@
 // libFuzzer target: CorvaneReadTryHarder on arbitrary bitmaps, strides, pixel formats, areas and
 // efforts. Nothing may crash, leak or overrun; a call succeeds exactly when its arguments are
 // valid; every result is whole; effort 0 gives exactly what ReadImage gives.
+#include "FuzzBitmap.h"
 #include "corvane_tryharder.h"
 #include "reader/OwnedBitmap.h"
 #include "reader/ScanDriver.h"
@@ -13,18 +14,7 @@
 
 namespace {
 
-constexpr int kFormats[] = {CorvanePixelFormat24bppRGB, CorvanePixelFormat32bppRGB, CorvanePixelFormat32bppARGB,
-                            CorvanePixelFormat8bppGray, 0x12345};  // the last one is invalid
 constexpr std::size_t kHeader = 12;
-
-int BytesPerPixel(int format)
-{
-    switch (format) {
-    case CorvanePixelFormat24bppRGB: return 3;
-    case CorvanePixelFormat8bppGray: return 1;
-    default: return 4;
-    }
-}
 
 std::size_t Length(const char16_t* text)
 {
@@ -40,23 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < kHeader)
         return 0;
-    const int width = 1 + data[0] % 160;
-    const int height = 1 + data[1] % 160;
-    const int format = kFormats[data[2] % std::size(kFormats)];
-    const int stride = width * BytesPerPixel(format) + data[3] % 8;
-    // Areas reach past every edge, and can be negative or empty.
-    const int x = static_cast<std::int8_t>(data[4]) * 2;
-    const int y = static_cast<std::int8_t>(data[5]) * 2;
-    const int areaWidth = static_cast<std::int8_t>(data[6]) * 3;
-    const int areaHeight = static_cast<std::int8_t>(data[7]) * 3;
+    auto [width, height, format, stride, x, y, areaWidth, areaHeight, pixels] =
+        corvane::fuzz::BitmapFromBytes(data, size, kHeader, 160);
     const int effort = static_cast<int>(data[8] % 6) - 1;  // one below and one above the range
     const bool nullPixels = data[9] == 0xFF;
     const bool nullResults = data[10] == 0xFF;
-
-    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height));
-    const std::size_t payload = size - kHeader;
-    for (std::size_t i = 0; i < pixels.size(); ++i)
-        pixels[i] = payload ? data[kHeader + i % payload] : 0;
 
     const CorvaneBitmap bitmap{width, height, stride, format, nullPixels ? nullptr : pixels.data(), CorvaneOk};
     CorvaneResults* results = nullptr;
