@@ -28,17 +28,22 @@ QString BatchUsage()
     for (std::string_view format : kOutputFormats)
         formats << QString::fromLatin1(format.data(), static_cast<qsizetype>(format.size())).toLower();
     return QStringLiteral(
-               "Usage: brivane-batch --format FMT [--output DIR] [--profile FILE] [--yes] FILE...\n"
+               "Usage: brivane-batch --format FMT [--output DIR] [--profile FILE] [--yes | --no-clobber]\n"
+               "                     [--jobs N] FILE...\n"
                "Converts each FILE into format FMT with the encoder settings of the profile.\n"
                "\n"
                "  --format FMT    one of: %1\n"
                "  --output DIR    folder for the converted files (default: the current folder)\n"
                "  --profile FILE  settings file (default: the one Brivane uses)\n"
                "  --yes           replace existing files when the profile asks before overwriting\n"
+               "  --no-clobber    never replace an existing file\n"
+               "  --jobs N        convert up to N files at once, 1 to %2 (default: one per processor)\n"
                "\n"
-               "Prints \"ok OUTPUT\", \"skipped OUTPUT: exists\" or \"failed FILE: REASON\" per file.\n"
+               "Prints \"ok OUTPUT\", \"skipped OUTPUT: exists\" or \"failed FILE: REASON\" per file, in the\n"
+               "order of the files given.\n"
                "Exit status: 0 all converted, 1 some failed, 2 bad arguments.\n")
-        .arg(formats.join(QStringLiteral(", ")));
+        .arg(formats.join(QStringLiteral(", ")))
+        .arg(kMaxJobs);
 }
 
 BatchArgumentsResult ParseBatchArguments(const QStringList& args)
@@ -46,6 +51,7 @@ BatchArgumentsResult ParseBatchArguments(const QStringList& args)
     BatchArguments parsed;
     QString format;
     QString output;
+    QString jobs;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
@@ -61,6 +67,10 @@ BatchArgumentsResult ParseBatchArguments(const QStringList& args)
             parsed.overwrite = true;
             continue;
         }
+        if (arg == QLatin1String("--no-clobber")) {
+            parsed.noClobber = true;
+            continue;
+        }
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             parsed.help = true;
             continue;
@@ -71,6 +81,7 @@ BatchArgumentsResult ParseBatchArguments(const QStringList& args)
         QString* target = name == QLatin1String("--format")    ? &format
                           : name == QLatin1String("--output")  ? &output
                           : name == QLatin1String("--profile") ? &parsed.profilePath
+                          : name == QLatin1String("--jobs")    ? &jobs
                                                                : nullptr;
         if (target == nullptr)
             return Refuse(QStringLiteral("unknown option %1").arg(arg));
@@ -89,6 +100,14 @@ BatchArgumentsResult ParseBatchArguments(const QStringList& args)
 
     if (format.isEmpty())
         return Refuse(QStringLiteral("--format is required"));
+    if (parsed.overwrite && parsed.noClobber)
+        return Refuse(QStringLiteral("--yes and --no-clobber contradict each other"));
+    if (!jobs.isEmpty()) {
+        bool number = false;
+        parsed.jobs = jobs.toInt(&number);
+        if (!number || parsed.jobs < 1 || parsed.jobs > kMaxJobs)
+            return Refuse(QStringLiteral("--jobs takes a number from 1 to %1, not %2").arg(kMaxJobs).arg(jobs));
+    }
     parsed.formatEntry = FindFormatEntry(format);
     if (parsed.formatEntry.isEmpty())
         return Refuse(QStringLiteral("unknown format %1").arg(format));

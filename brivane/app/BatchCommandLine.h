@@ -1,5 +1,6 @@
 #pragma once
-// The arguments of brivane-batch: --format FMT [--output DIR] [--profile FILE] [--yes] FILE...
+// The arguments of brivane-batch:
+// --format FMT [--output DIR] [--profile FILE] [--yes | --no-clobber] [--jobs N] FILE...
 
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,8 @@ struct BatchArguments {
     QString outputFolder;  // absolute; the current directory when not given
     QString profilePath;   // "" for the profile Brivane itself uses
     bool overwrite = false;  // answer Yes to every overwrite question
+    bool noClobber = false;  // never replace an existing file
+    int jobs = 0;  // files converted at once; the number of processors when not given
     bool help = false;
     QStringList files;  // absolute paths, in the order given
 };
@@ -19,6 +22,9 @@ struct BatchArgumentsResult {
     std::optional<BatchArguments> arguments;
     QString error;  // why the arguments were refused; "" when accepted
 };
+
+// The most files brivane-batch converts at once.
+inline constexpr int kMaxJobs = 64;
 
 // `args` without the program name.
 BatchArgumentsResult ParseBatchArguments(const QStringList& args);

@@ -8,8 +8,10 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <filesystem>
 #include <limits>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -225,6 +227,157 @@ BatchConverter::BatchConverter(IImagingControl& control, const ConversionProfile
 {
 }
 
+void BatchConverter::SetWorkers(int jobs, ControlFactory makeControl)
+{
+    jobs_ = std::max(1, jobs);
+    makeControl_ = std::move(makeControl);
+}
+
+// One file of the list on its way through the batch.
+struct BatchConverter::Job {
+    enum class Stage { Waiting, Loading, Loaded, Saving, Done };
+    const FileEntry* file = nullptr;
+    QString base;  // output path without its extension
+    BatchFileResult result;
+    Stage stage = Stage::Waiting;
+    int worker = -1;
+    bool loaded = false;  // set by the load task
+
+    void Fail(QString reason)
+    {
+        result.outcome = BatchFileResult::Outcome::Failed;
+        result.reason = reason.isEmpty() ? QStringLiteral("unknown error") : std::move(reason);
+    }
+    // Whether this file and `other` read or write a common file, so that their order matters.
+    bool SharesAFileWith(const Job& other) const
+    {
+        using brivane::IsSameFile;
+        return IsSameFile(result.output, other.result.output) || IsSameFile(result.output, other.result.source) ||
+               IsSameFile(result.source, other.result.output);
+    }
+};
+
+// The batch's own thread: starts files on free workers, asks the questions and reports the
+// files in list order, and waits for the workers in between.
+class BatchConverter::Schedule {
+public:
+    Schedule(const BatchConverter& batch, std::vector<Job>& jobs, BatchWorkers& workers, IBatchObserver& observer)
+        : batch_(batch), jobs_(jobs), workers_(workers), observer_(observer)
+    {
+        for (int w = workers.Count() - 1; w >= 0; --w)
+            free_.push_back(w);
+    }
+
+    // Returns true when the batch was cancelled.
+    bool Run(std::vector<BatchFileResult>& reported)
+    {
+        for (;;) {
+            StartFiles();
+            Decide();
+            for (; reported_ < started_ && jobs_[Index(reported_)].stage == Job::Stage::Done; ++reported_) {
+                reported.push_back(jobs_[Index(reported_)].result);
+                observer_.EndFile(reported.back());
+            }
+            if (reported_ == started_ && (stopped_ || started_ == Count()))
+                return stopped_;
+            if (!stopped_ && !observer_.KeepWaiting())
+                stopped_ = true;
+            if (const std::optional<int> token = workers_.WaitEnded(kPoll))
+                TaskEnded(*token);
+        }
+    }
+
+private:
+    // How long the batch waits for a worker before it lets the observer look at the window.
+    static constexpr std::chrono::milliseconds kPoll{40};
+
+    static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
+    int Count() const { return static_cast<int>(jobs_.size()); }
+
+    void StartFiles()
+    {
+        while (!stopped_ && started_ < Count() && !free_.empty()) {
+            Job& job = jobs_[Index(started_)];
+            for (int i = reported_; i < started_; ++i) {
+                if (jobs_[Index(i)].stage != Job::Stage::Done && job.SharesAFileWith(jobs_[Index(i)]))
+                    return;  // after that file has ended
+            }
+            if (!observer_.BeginFile(started_, Count(), job.file->name)) {
+                stopped_ = true;
+                return;
+            }
+            ++started_;
+            if (!batch_.CheckBeforeLoading(job))
+                continue;
+            job.worker = free_.back();
+            free_.pop_back();
+            job.stage = Job::Stage::Loading;
+            workers_.Post(job.worker, [this, &job](IImagingControl& control) { batch_.Load(job, control); },
+                          started_ - 1);
+        }
+    }
+
+    // Questions are asked in list order, once a file is loaded: a file that cannot be read
+    // fails before anyone is asked about it.
+    void Decide()
+    {
+        for (; decided_ < started_; ++decided_) {
+            Job& job = jobs_[Index(decided_)];
+            if (job.stage == Job::Stage::Waiting || job.stage == Job::Stage::Loading)
+                return;
+            if (job.stage != Job::Stage::Loaded)
+                continue;
+            if (!MayWrite(job)) {
+                job.result.outcome = BatchFileResult::Outcome::Declined;
+                Finish(job);
+                continue;
+            }
+            job.stage = Job::Stage::Saving;
+            workers_.Post(job.worker, [this, &job](IImagingControl& control) { batch_.Save(job, control); },
+                          decided_);
+        }
+    }
+
+    bool MayWrite(const Job& job)
+    {
+        if (batch_.profile_.OverWrite != 1 || !QFileInfo::exists(job.result.output))
+            return true;
+        if (toAll_)
+            return *toAll_;
+        const OverwriteAnswer answer = observer_.ConfirmOverwrite(OverwriteQuestion(job.result.output));
+        const bool yes = answer == OverwriteAnswer::Yes || answer == OverwriteAnswer::YesToAll;
+        if (answer == OverwriteAnswer::YesToAll || answer == OverwriteAnswer::NoToAll)
+            toAll_ = yes;
+        return yes;
+    }
+
+    void TaskEnded(int index)
+    {
+        Job& job = jobs_[Index(index)];
+        if (job.stage == Job::Stage::Loading && job.loaded)
+            job.stage = Job::Stage::Loaded;
+        else
+            Finish(job);
+    }
+
+    void Finish(Job& job)
+    {
+        job.stage = Job::Stage::Done;
+        free_.push_back(job.worker);
+    }
+
+    const BatchConverter& batch_;
+    std::vector<Job>& jobs_;
+    BatchWorkers& workers_;
+    IBatchObserver& observer_;
+    std::vector<int> free_;  // idle workers
+    int started_ = 0;   // files begun, from the first
+    int decided_ = 0;   // files past their overwrite question
+    int reported_ = 0;  // files whose end was reported
+    bool stopped_ = false;
+    std::optional<bool> toAll_;  // the answer "Yes to All" or "No to All" gave
+};
+
 BatchSummary BatchConverter::Run(const std::vector<FileEntry>& files, IBatchObserver& observer)
 {
     BatchSummary summary;
@@ -242,14 +395,19 @@ BatchSummary BatchConverter::Run(const std::vector<FileEntry>& files, IBatchObse
         }
     }
 
-    for (int i = 0; i < summary.count; ++i) {
-        const FileEntry& file = files[static_cast<std::size_t>(i)];
-        if (!observer.BeginFile(i, summary.count, file.name)) {
-            summary.cancelled = true;
-            break;
-        }
-        summary.files.push_back(ConvertOne(file, observer));
-        observer.EndFile(summary.files.back());
+    std::vector<Job> jobs(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        Job& job = jobs[i];
+        job.file = &files[i];
+        job.result.source = files[i].FullPath();
+        job.base = OutputBase(folder_, Text(profile_.Prefix), files[i].name, Text(profile_.Suffix));
+        job.result.output = job.base + QLatin1Char('.') + format_;
+    }
+    {
+        // Gone before the end message: the workers' images are released by then.
+        const auto workers = makeControl_ ? std::make_unique<BatchWorkers>(jobs_, makeControl_)
+                                          : std::make_unique<BatchWorkers>(control_);
+        summary.cancelled = Schedule(*this, jobs, *workers, observer).Run(summary.files);
     }
 
     if (summary.cancelled) {
@@ -269,47 +427,53 @@ BatchSummary BatchConverter::Run(const std::vector<FileEntry>& files, IBatchObse
     return summary;
 }
 
-BatchFileResult BatchConverter::ConvertOne(const FileEntry& file, IBatchObserver& observer)
+bool BatchConverter::CheckBeforeLoading(Job& job) const
 {
-    BatchFileResult result;
-    result.source = file.FullPath();
-    const QString base = OutputBase(folder_, Text(profile_.Prefix), file.name, Text(profile_.Suffix));
-    result.output = base + QLatin1Char('.') + format_;
-
-    const auto fail = [&result](QString reason) {
-        result.outcome = BatchFileResult::Outcome::Failed;
-        result.reason = reason.isEmpty() ? QStringLiteral("unknown error") : std::move(reason);
-        return result;
-    };
     // Without a folder the name would land in the file system's root.
     if (folder_.isEmpty())
-        return fail(QStringLiteral("no output folder is set"));
+        job.Fail(QStringLiteral("no output folder is set"));
     // Whatever the overwrite setting says: converting a file onto itself loses the original.
-    if (brivane::IsSameFile(result.source, result.output))
-        return fail(ReplacesSourceReason());
-
-    control_.SetImageFile(result.source);
-    // A file that cannot be read fails here, before anyone is asked about overwriting for it.
-    if (const QString loadError = control_.LastError(); !loadError.isEmpty())
-        return fail(loadError);
-
-    HandOverSettings(format_, profile_, control_);
-
-    if (profile_.OverWrite == 1 && QFileInfo::exists(result.output) &&
-        !observer.ConfirmOverwrite(OverwriteQuestion(result.output))) {
-        result.outcome = BatchFileResult::Outcome::Declined;
-        return result;
-    }
-
-    short saved = 0;
-    if (format_ == kIco)
-        saved = control_.SaveResized(base, kIco, kIconSide, kIconSide);
-    else if (profile_.ResizeKeepOrg == 1)
-        saved = control_.SaveImage(base, format_);
+    else if (brivane::IsSameFile(job.result.source, job.result.output))
+        job.Fail(ReplacesSourceReason());
+    // Known without reading the source, so it is not read.
+    else if (neverReplace_ && QFileInfo::exists(job.result.output))
+        job.result.outcome = BatchFileResult::Outcome::Declined;
     else
-        saved = control_.SaveResized(base, format_, profile_.ResizeWidth, profile_.ResizeHeight);
-    if (saved != 1)
-        return fail(control_.LastError());
-    result.outcome = BatchFileResult::Outcome::Saved;
-    return result;
+        return true;
+    job.stage = Job::Stage::Done;
+    return false;
+}
+
+// On a worker thread.
+void BatchConverter::Load(Job& job, IImagingControl& control) const
+{
+    try {
+        control.SetImageFile(job.result.source);
+        // A file that cannot be read fails here, before anyone is asked about overwriting for it.
+        if (const QString loadError = control.LastError(); !loadError.isEmpty())
+            return job.Fail(loadError);
+        HandOverSettings(format_, profile_, control);
+        job.loaded = true;
+    } catch (const std::exception& e) {
+        job.Fail(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+// On a worker thread, with the control that loaded the file.
+void BatchConverter::Save(Job& job, IImagingControl& control) const
+{
+    try {
+        short saved = 0;
+        if (format_ == kIco)
+            saved = control.SaveResized(job.base, kIco, kIconSide, kIconSide);
+        else if (profile_.ResizeKeepOrg == 1)
+            saved = control.SaveImage(job.base, format_);
+        else
+            saved = control.SaveResized(job.base, format_, profile_.ResizeWidth, profile_.ResizeHeight);
+        if (saved != 1)
+            return job.Fail(control.LastError());
+        job.result.outcome = BatchFileResult::Outcome::Saved;
+    } catch (const std::exception& e) {
+        job.Fail(QString::fromLocal8Bit(e.what()));
+    }
 }

@@ -31,33 +31,45 @@ BatchProgressDialog::~BatchProgressDialog()
 bool BatchProgressDialog::BeginFile(int index, int count, const QString& name)
 {
     progress_->setMaximum(count);
+    // Several files may be on their way; the label names the newest.
     progress_->setLabelText(QStringLiteral("Converting %1 of %2: %3").arg(index + 1).arg(count).arg(name));
-    progress_->setValue(index);  // also processes events: repaints, and takes a Cancel click
-    QApplication::processEvents();
-    if (progress_->wasCanceled())
+    if (!KeepWaiting())
         return false;
-    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    if (!waiting_)
+        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     waiting_ = true;
     return true;
 }
 
-bool BatchProgressDialog::ConfirmOverwrite(const QString& question)
+bool BatchProgressDialog::KeepWaiting()
+{
+    progress_->setValue(ended_);  // also processes events: repaints, and takes a Cancel click
+    QApplication::processEvents();
+    return !progress_->wasCanceled();
+}
+
+OverwriteAnswer BatchProgressDialog::ConfirmOverwrite(const QString& question)
 {
     if (waiting_)
         QApplication::restoreOverrideCursor();
-    const bool yes = QMessageBox::question(owner_, owner_ ? owner_->windowTitle() : QString(), question,
-                                           QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, owner_ ? owner_->windowTitle() : QString(), question,
+                    QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll, owner_);
+    box.setDefaultButton(QMessageBox::No);
+    const int button = box.exec();
     if (waiting_)
         QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    return yes;
+    switch (button) {
+    case QMessageBox::Yes: return OverwriteAnswer::Yes;
+    case QMessageBox::YesToAll: return OverwriteAnswer::YesToAll;
+    case QMessageBox::NoToAll: return OverwriteAnswer::NoToAll;
+    default: return OverwriteAnswer::No;  // also a box closed without an answer
+    }
 }
 
 void BatchProgressDialog::EndFile(const BatchFileResult&)
 {
-    if (waiting_)
-        QApplication::restoreOverrideCursor();
-    waiting_ = false;
-    progress_->setValue(progress_->value() + 1);
+    ++ended_;
+    progress_->setValue(ended_);
 }
 
 void BatchProgressDialog::ShowMessage(BatchMessage kind, const QString& text)
@@ -66,6 +78,9 @@ void BatchProgressDialog::ShowMessage(BatchMessage kind, const QString& text)
     // otherwise pop up over the end message of a short batch.
     progress_->reset();
     progress_->hide();
+    if (waiting_)
+        QApplication::restoreOverrideCursor();
+    waiting_ = false;
     const QString title = owner_ ? owner_->windowTitle() : QString();
     if (kind == BatchMessage::Failures || kind == BatchMessage::FolderError)
         QMessageBox::warning(owner_, title, text);

@@ -1,6 +1,6 @@
 #pragma once
-// How the main window runs a batch: a progress dialog with Cancel, the wait cursor while a file
-// converts, message boxes for the questions and the end of the batch.
+// How the main window runs a batch: a progress dialog with Cancel, the wait cursor while files
+// convert, message boxes for the questions and the end of the batch.
 
 #include "app/BatchConverter.h"
 
@@ -19,8 +19,9 @@ public:
     ~BatchProgressDialog() override;
 
     bool BeginFile(int index, int count, const QString& name) override;
-    bool ConfirmOverwrite(const QString& question) override;
+    OverwriteAnswer ConfirmOverwrite(const QString& question) override;
     void EndFile(const BatchFileResult& result) override;
+    bool KeepWaiting() override;
     void ShowMessage(BatchMessage kind, const QString& text) override;
     void OpenFolder(const QString& folder) override;
 
@@ -31,4 +32,5 @@ private:
     FolderOpener openFolder_;
     QPointer<QProgressDialog> progress_;
     bool waiting_ = false;  // the wait cursor is up
+    int ended_ = 0;  // files converted, failed or declined
 };

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QThread>
 #include <QUrl>
 
 namespace {
@@ -120,7 +121,7 @@ void CMainDlg::OnInitDialog()
         formatBox_->AddString(QString::fromLatin1(format.data(), static_cast<qsizetype>(format.size())));
     formatBox_->setCurrentIndex(0);
 
-    // The worker only converts; it is never seen.
+    // The worker is never seen; a batch converts on worker threads of its own and empties it.
     worker_->setGeometry(0, 0, 1, 1);
     worker_->lower();
     worker_->hide();
@@ -215,7 +216,10 @@ void CMainDlg::OnConvertNow()
             files.push_back(*entry);
     }
     BatchProgressDialog progress(this, openFolder_);
-    BatchConverter(*worker_, profile_, outputFolder_->text(), formatBox_->currentText()).Run(files, progress);
+    BatchConverter batch(*worker_, profile_, outputFolder_->text(), formatBox_->currentText());
+    // Off the window's thread, so that the window repaints and Cancel is taken at once.
+    batch.SetWorkers(QThread::idealThreadCount(), CreateHeadlessImagingControl);
+    batch.Run(files, progress);
 }
 
 void CMainDlg::OnListItemChanged(int row)

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QThread>
 
 #include <cstdio>
 
@@ -23,7 +24,10 @@ public:
     explicit TerminalObserver(bool overwrite) : overwrite_(overwrite) {}
 
     bool BeginFile(int, int, const QString&) override { return true; }
-    bool ConfirmOverwrite(const QString&) override { return overwrite_; }
+    OverwriteAnswer ConfirmOverwrite(const QString&) override
+    {
+        return overwrite_ ? OverwriteAnswer::Yes : OverwriteAnswer::No;
+    }
     void EndFile(const BatchFileResult& r) override
     {
         switch (r.outcome) {
@@ -76,6 +80,9 @@ int main(int argc, char* argv[])
 
     const auto control = CreateHeadlessImagingControl();
     TerminalObserver observer(a.overwrite);
-    const BatchSummary summary = BatchConverter(*control, profile, a.outputFolder, a.formatEntry).Run(files, observer);
+    BatchConverter batch(*control, profile, a.outputFolder, a.formatEntry);
+    batch.SetWorkers(a.jobs > 0 ? a.jobs : QThread::idealThreadCount(), CreateHeadlessImagingControl);
+    batch.SetNeverReplace(a.noClobber);
+    const BatchSummary summary = batch.Run(files, observer);
     return summary.Failures() == 0 && summary.error.isEmpty() ? 0 : 1;
 }

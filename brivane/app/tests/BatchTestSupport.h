@@ -63,8 +63,9 @@ private:
 
 class ScriptedObserver final : public IBatchObserver {
 public:
-    std::function<bool(const QString& question)> answer = [](const QString&) { return false; };
+    std::function<OverwriteAnswer(const QString& question)> answer = [](const QString&) { return OverwriteAnswer::No; };
     int stopBefore = -1;  // BeginFile returns false for this index
+    bool keepWaiting = true;  // what KeepWaiting says: false is Cancel pressed
     QStringList questions;
     QStringList messages;
     QStringList openedFolders;
@@ -75,12 +76,13 @@ public:
         begun << QStringLiteral("%1/%2 %3").arg(index + 1).arg(count).arg(name);
         return index != stopBefore;
     }
-    bool ConfirmOverwrite(const QString& question) override
+    OverwriteAnswer ConfirmOverwrite(const QString& question) override
     {
         questions << question;
         return answer(question);
     }
     void EndFile(const BatchFileResult&) override {}
+    bool KeepWaiting() override { return keepWaiting; }
     void ShowMessage(BatchMessage, const QString& text) override { messages << text; }
     void OpenFolder(const QString& folder) override { openedFolders << folder; }
 };

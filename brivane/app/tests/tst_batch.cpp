@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <map>
+
 namespace {
 
 std::vector<FileEntry> Entries(const QStringList& paths)
@@ -40,6 +42,34 @@ QString MakeSource(const QDir& dir, const QString& name, const QString& format)
     return base + QLatin1Char('.') + format;
 }
 
+// A JPEG cut in the middle of its compressed scan: it loads, but only in part.
+QString MakeTruncatedJpeg(const QDir& dir)
+{
+    // A detailed picture, so that the cut falls inside the compressed scan.
+    QImage detailed(200, 150, QImage::Format_RGB32);
+    for (int y = 0; y < detailed.height(); ++y)
+        for (int x = 0; x < detailed.width(); ++x)
+            detailed.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x * y) % 256));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!detailed.save(&buffer, "JPEG", 95))
+        qFatal("cannot encode a JPEG");
+    QFile truncated(dir.filePath("truncated.jpg"));
+    if (!truncated.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(truncated.fileName()));
+    truncated.write(bytes.left(bytes.size() * 2 / 3));
+    return truncated.fileName();
+}
+
+// Every file of `dir` with its bytes.
+std::map<QString, QByteArray> Contents(const QDir& dir)
+{
+    std::map<QString, QByteArray> files;
+    for (const QString& name : dir.entryList(QDir::Files))
+        files[name] = test::ReadAll(dir.filePath(name));
+    return files;
+}
+
 }  // namespace
 
 class BatchTest : public QObject {
@@ -59,6 +89,8 @@ private slots:
     void aMissingOutputFolderIsCreated();
     void aFolderThatCannotBeCreatedIsReportedOnce();
     void theBatchKeepsTheProfileItStartedWith();
+    void twoWorkersWriteWhatOneWrites();
+    void cancelWithTwoWorkersLeavesWholeFiles();
 };
 
 void BatchTest::outputNamesCutTheLastDotOnly()
@@ -203,7 +235,7 @@ void BatchTest::overwriteIsAskedOnlyWhenWanted()
     // Yes replaces; with OverWrite 0 nobody is asked and the file is replaced too.
     QFile::resize(target, 10);
     test::ScriptedObserver accepting;
-    accepting.answer = [](const QString&) { return true; };
+    accepting.answer = [](const QString&) { return OverwriteAnswer::Yes; };
     BatchConverter(*control, p, out.path(), "BMP").Run(Entries({a}), accepting);
     QCOMPARE(accepting.questions.size(), 1);
     QVERIFY(QFileInfo(target).size() > 10);
@@ -221,32 +253,21 @@ void BatchTest::failuresAreListedWithReasons()
     QTemporaryDir in, out;
     const QString good = test::MakeImage(in.filePath("good.png"));
     const QString corrupt = test::MakeFile(QDir(in.path()), "corrupt.png", 300);
-    // A detailed picture, so that the cut falls inside the compressed scan.
-    QImage detailed(200, 150, QImage::Format_RGB32);
-    for (int y = 0; y < detailed.height(); ++y)
-        for (int x = 0; x < detailed.width(); ++x)
-            detailed.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x * y) % 256));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QVERIFY(detailed.save(&buffer, "JPEG", 95));
-    QFile truncated(in.filePath("truncated.jpg"));
-    QVERIFY(truncated.open(QIODevice::WriteOnly));
-    truncated.write(bytes.left(bytes.size() * 2 / 3));
-    truncated.close();
+    const QString truncated = MakeTruncatedJpeg(QDir(in.path()));
 
     ConversionProfile p;
     p.OpenFolder = 1;
     const auto control = CreateHeadlessImagingControl();
     test::ScriptedObserver observer;
     const BatchSummary summary =
-        BatchConverter(*control, p, out.path(), "PNG").Run(Entries({corrupt, good, truncated.fileName()}), observer);
+        BatchConverter(*control, p, out.path(), "PNG").Run(Entries({corrupt, good, truncated}), observer);
     QCOMPARE(summary.Failures(), 2);
     QVERIFY(QFile::exists(out.filePath("good.png")));  // the batch went on
     QCOMPARE(observer.messages.size(), 1);
     const QString message = observer.messages[0];
     QVERIFY2(message.startsWith("2 of 3 files failed:"), qPrintable(message));
     QVERIFY(message.contains(corrupt + ": "));
-    QVERIFY(message.contains(truncated.fileName() + ": the source file is damaged"));
+    QVERIFY(message.contains(truncated + ": the source file is damaged"));
     QCOMPARE(observer.openedFolders.size(), 1);  // also after failures
 
 }
@@ -339,7 +360,7 @@ void BatchTest::anOutputOntoItsSourceFailsAndKeepsTheSource()
         p.OverWrite = c.overWrite;
         p.TIFCompIndex = 1;  // CCITT: would turn the colour original into one bit
         test::ScriptedObserver observer;
-        observer.answer = [](const QString&) { return true; };  // Yes to any overwrite question
+        observer.answer = [](const QString&) { return OverwriteAnswer::Yes; };  // Yes to any overwrite question
         const BatchSummary summary = BatchConverter(*control, p, c.folder, c.format).Run(Entries({c.source}), observer);
         QCOMPARE(summary.Failures(), 1);
         QCOMPARE(summary.files[0].reason, ReplacesSourceReason());
@@ -409,6 +430,82 @@ void BatchTest::theBatchKeepsTheProfileItStartedWith()
     converter.Run(Entries({a, b}), observer);
     QVERIFY(control.calls.contains("JpegQuality 40"));
     QVERIFY(!control.calls.contains("JpegQuality 90"));
+}
+
+void BatchTest::twoWorkersWriteWhatOneWrites()
+{
+    QTemporaryDir in;
+    const QDir i(in.path());
+    QStringList files;
+    for (const char* name : {"a.png", "b.jpg", "c.png", "d.png", "e.png", "f.png"})
+        files << test::MakeImage(i.filePath(name));
+    files.insert(2, MakeTruncatedJpeg(i));
+    files << files[0];  // a second time, after "No to All": declined without a question
+    ConversionProfile p;
+    p.OverWrite = 1;
+    p.TIFCompIndex = 0;
+    p.TIFBppIndex = 2;  // a palette: more work than a copy, and no time stamps in the file
+    const QStringList expectedQuestions{"c.tif", "d.tif"};
+
+    std::vector<BatchSummary> summaries;
+    std::vector<std::map<QString, QByteArray>> outputs;
+    for (const int jobs : {1, 2}) {
+        QTemporaryDir out;
+        const QDir o(out.path());
+        for (const char* name : {"c.tif", "d.tif", "e.tif"})
+            test::MakeFile(o, name, 5);
+        test::ScriptedObserver observer;
+        observer.answer = [](const QString& q) { return q.contains("d.tif") ? OverwriteAnswer::NoToAll : OverwriteAnswer::No; };
+        test::RecordingControl idle;
+        BatchConverter batch(idle, p, out.path(), "TIF");
+        batch.SetWorkers(jobs, CreateHeadlessImagingControl);
+        summaries.push_back(batch.Run(Entries(files), observer));
+        QStringList asked;
+        for (const QString& q : observer.questions)
+            asked << QFileInfo(q.section(' ', 4, 4)).fileName();
+        QCOMPARE(asked, expectedQuestions);
+        outputs.push_back(Contents(o));
+    }
+    using Outcome = BatchFileResult::Outcome;
+    const std::vector<Outcome> expected{Outcome::Saved,    Outcome::Saved,    Outcome::Failed,   Outcome::Declined,
+                                        Outcome::Declined, Outcome::Declined, Outcome::Saved,    Outcome::Declined};
+    for (const BatchSummary& summary : summaries) {
+        std::vector<Outcome> outcomes;
+        for (const BatchFileResult& r : summary.files)
+            outcomes.push_back(r.outcome);
+        QVERIFY(outcomes == expected);
+    }
+    QCOMPARE(outputs[0].size(), std::size_t(6));  // a b f converted, c d e kept
+    QVERIFY(outputs[0] == outputs[1]);
+    QCOMPARE(outputs[1]["e.tif"].size(), 5);
+}
+
+void BatchTest::cancelWithTwoWorkersLeavesWholeFiles()
+{
+    QTemporaryDir in, out;
+    // Large enough that the batch is still converting when Cancel is seen.
+    QImage big(1600, 1200, QImage::Format_RGB32);
+    for (int y = 0; y < big.height(); ++y)
+        for (int x = 0; x < big.width(); ++x)
+            big.setPixel(x, y, qRgb(x % 256, y % 256, (x ^ y) % 256));
+    QStringList files;
+    for (int n = 0; n < 6; ++n) {
+        files << in.filePath(QStringLiteral("p%1.png").arg(n));
+        QVERIFY(big.save(files.last()));
+    }
+    test::ScriptedObserver observer;
+    observer.keepWaiting = false;  // Cancel pressed at once
+    test::RecordingControl idle;
+    BatchConverter batch(idle, ConversionProfile{}, out.path(), "BMP");
+    batch.SetWorkers(2, CreateHeadlessImagingControl);
+    const BatchSummary summary = batch.Run(Entries(files), observer);
+    QVERIFY(summary.cancelled);
+    QCOMPARE(observer.begun.size(), 2);
+    // The two files under way ended as whole files; nothing else, not even a temporary file.
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"p0.bmp", "p1.bmp"}));
+    for (const char* name : {"p0.bmp", "p1.bmp"})
+        QCOMPARE(QImage(QDir(out.path()).filePath(name)), big.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(observer.messages, QStringList{"Conversion cancelled: 2 of 6 files converted."});
 }
 
 QTEST_MAIN(BatchTest)

@@ -36,6 +36,8 @@ private slots:
     void anyFailureExitsOne();
     void overwriteQuestionsAreNoUnlessYes();
     void anOutputOntoItsSourceFails();
+    void noClobberNeverReplaces();
+    void severalJobsPrintInListOrder();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -64,6 +66,10 @@ void BatchCliTest::badArgumentsExitTwo()
         {"--format", "png", "--profile", dir_->filePath("missing.ini"), image_},
         {"--frobnicate", image_},
         {"--format"},
+        {"--format", "png", "--yes", "--no-clobber", image_},
+        {"--format", "png", "--jobs", "0", image_},
+        {"--format", "png", "--jobs=65", image_},
+        {"--format", "png", "--jobs", "two", image_},
     };
     for (const QStringList& args : bad) {
         const Run run = Batch(args);
@@ -136,6 +142,43 @@ void BatchCliTest::anOutputOntoItsSourceFails()
     }
     QCOMPARE(test::ReadAll(image_), before);
     QCOMPARE(QFileInfo(image_).lastModified(), old.toLocalTime());
+}
+
+void BatchCliTest::noClobberNeverReplaces()
+{
+    ConversionProfile p;  // OverWrite 0: without the option the file would be replaced silently
+    p.Prefix = "p_";
+    QVERIFY(SaveProfile(p, profile_.toStdString()));
+    const QString out = dir_->filePath("p_a.png");
+    QFile stale(out);
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.write("stale");
+    stale.close();
+    const QString b = test::MakeImage(dir_->filePath("b.png"));
+    const Run run = Batch({"--no-clobber", "--format", "png", "--output", dir_->path(), "--profile", profile_, image_, b});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, "skipped " + out + ": exists\nok " + dir_->filePath("p_b.png") + "\n");
+    QCOMPARE(test::ReadAll(out), QByteArray("stale"));
+}
+
+void BatchCliTest::severalJobsPrintInListOrder()
+{
+    // The first file is the slowest, so with two workers the later ones end first.
+    QImage big(2400, 1800, QImage::Format_RGB32);
+    for (int y = 0; y < big.height(); ++y)
+        for (int x = 0; x < big.width(); ++x)
+            big.setPixel(x, y, qRgb(x % 251, y % 241, (x * y) % 256));
+    const QString first = dir_->filePath("big.png");
+    QVERIFY(big.save(first));
+    QStringList files{first};
+    QString expected = "ok " + dir_->filePath("p_big.bmp") + "\n";
+    for (int n = 0; n < 5; ++n) {
+        files << test::MakeImage(dir_->filePath(QStringLiteral("s%1.png").arg(n)));
+        expected += "ok " + dir_->filePath(QStringLiteral("p_s%1.bmp").arg(n)) + "\n";
+    }
+    const Run run = Batch(QStringList{"--jobs", "2", "--format", "bmp", "--output", dir_->path(), "--profile", profile_} + files);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, expected);
 }
 
 QTEST_MAIN(BatchCliTest)

@@ -26,6 +26,7 @@ public:
         timer_.start();
     }
     QStringList texts;
+    QList<QMessageBox::StandardButtons> buttons;
 
 private:
     void Poll()
@@ -36,6 +37,7 @@ private:
                 continue;
             handled_ << box;
             texts << box->text();
+            buttons << box->standardButtons();
             if (QAbstractButton* b = box->button(answer_(box->text())))
                 b->click();
             else
@@ -72,6 +74,7 @@ class ConvertNowTest : public QObject {
 private slots:
     void emptyListAsksForImages();
     void sameFileTwiceAsksOnceForTheSecond();
+    void noToAllKeepsEveryLaterFile();
     void failuresEndWithTheirList();
     void progressNamesTheFileAndCancelStops();
     void theWindowTakesNoInputWhileABatchRuns();
@@ -110,6 +113,29 @@ void ConvertNowTest::sameFileTwiceAsksOnceForTheSecond()
     QCOMPARE(w.dialog->Worker()->GetImageFile(), QString());
 }
 
+void ConvertNowTest::noToAllKeepsEveryLaterFile()
+{
+    QTemporaryDir in;
+    ConversionProfile p;
+    p.OverWrite = 1;
+    Window w(p);
+    const QDir out(w.out.path());
+    for (const char* name : {"a", "b", "c"}) {
+        w.dialog->FileList()->AddFile(test::MakeImage(in.filePath(QString(name) + ".png")), 0);
+        test::MakeFile(out, QString(name) + ".bmp", 7);
+    }
+    MessageBoxScript script([](const QString& text) {
+        return text.startsWith("Are you sure") ? QMessageBox::NoToAll : QMessageBox::Ok;
+    });
+    w.Convert("Bmp");
+    QCOMPARE(script.texts.size(), 2);  // one question, then the end
+    QVERIFY(script.texts[0].startsWith("Are you sure overwrite "));
+    QCOMPARE(script.buttons[0], QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::NoToAll);
+    QCOMPARE(script.texts[1], QStringLiteral("Save Completed"));
+    for (const char* name : {"a.bmp", "b.bmp", "c.bmp"})
+        QCOMPARE(QFileInfo(out.filePath(name)).size(), 7);
+}
+
 void ConvertNowTest::failuresEndWithTheirList()
 {
     QTemporaryDir in;
@@ -129,12 +155,17 @@ void ConvertNowTest::failuresEndWithTheirList()
 void ConvertNowTest::progressNamesTheFileAndCancelStops()
 {
     QWidget owner;
-    BatchProgressDialog progress(&owner, {});
-    QVERIFY(progress.BeginFile(2, 20, "name.png"));
-    QCOMPARE(progress.Progress()->labelText(), QStringLiteral("Converting 3 of 20: name.png"));
-    progress.EndFile({});
-    progress.Progress()->cancel();
-    QVERIFY(!progress.BeginFile(3, 20, "next.png"));
+    {
+        BatchProgressDialog progress(&owner, {});
+        QVERIFY(progress.BeginFile(2, 20, "name.png"));
+        QCOMPARE(progress.Progress()->labelText(), QStringLiteral("Converting 3 of 20: name.png"));
+        QVERIFY(QApplication::overrideCursor() != nullptr);
+        progress.EndFile({});
+        QVERIFY(progress.KeepWaiting());
+        progress.Progress()->cancel();
+        QVERIFY(!progress.KeepWaiting());
+        QVERIFY(!progress.BeginFile(3, 20, "next.png"));
+    }
     QCOMPARE(QApplication::overrideCursor(), nullptr);  // no wait cursor left behind
 }
 
