@@ -48,5 +48,6 @@ struct EncoderSettings {
 struct EncodeResult {
     QByteArray bytes;
     QString error;  // "" on success
+    bool written = false;  // the encoder wrote the file itself instead of returning its bytes
     bool Ok() const { return error.isEmpty(); }
 };

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 
 namespace {
 
@@ -133,12 +134,10 @@ constexpr std::array<OutputFormat, 15> kOutputFormats{{
     {"png", "PNG", PrepareDefault, nullptr},
 }};
 
-
-
 }  // namespace
 
 EncodeResult EncodeImage(Magick::Image image, std::string_view format, const EncoderSettings& settings,
-                         ColorDepth depth)
+                         ColorDepth depth, const std::string& outputPath)
 {
     const auto* entry = std::find_if(kOutputFormats.begin(), kOutputFormats.end(),
                                      [&](const OutputFormat& f) { return f.name == format; });
@@ -149,6 +148,10 @@ EncodeResult EncodeImage(Magick::Image image, std::string_view format, const Enc
         if (entry->encode != nullptr)
             return entry->encode(image, settings, depth);
         entry->prepare(image, settings, depth);
+        if (!outputPath.empty()) {
+            image.write(std::string(entry->coder) + ":" + outputPath);
+            return {{}, {}, true};
+        }
         image.magick(std::string(entry->coder));
         Magick::Blob blob;
         image.write(&blob);

@@ -9,8 +9,11 @@
 #include <QByteArray>
 #include <QString>
 
+#include <string>
 #include <string_view>
 
-// Encodes `image` (taken by value: the encoders change their copy) as `format`.
+// Encodes `image` (taken by value: the encoders change their copy) as `format`. Given the name
+// of an empty file in `outputPath`, the ImageMagick coders write into it themselves (the result
+// says `written`) instead of building the file in memory first.
 EncodeResult EncodeImage(Magick::Image image, std::string_view format, const EncoderSettings& settings,
-                         ColorDepth depth);
+                         ColorDepth depth, const std::string& outputPath = {});

@@ -137,7 +137,7 @@ EncodeResult MagickDocument::Encode(const SaveRequest& request) const
             size.aspect(true);  // exactly this size, aspect ratio not kept
             image.resize(size);
         }
-        return EncodeImage(std::move(image), request.format, request.settings, depth_);
+        return EncodeImage(std::move(image), request.format, request.settings, depth_, request.outputPath);
     } catch (const std::exception& e) {
         return {{}, DescribeMagickError(e)};
     }

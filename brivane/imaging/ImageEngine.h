@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,6 +28,9 @@ struct SaveRequest {
     const EncoderSettings& settings;
     std::optional<QRect> region;  // only this part of the page (image pixels); cut first
     std::optional<QSize> size;    // scaled to exactly this size
+    // An empty output file the encoder may write itself by this name instead of returning the
+    // bytes, saving copies of large outputs; "" for none.
+    std::string outputPath;
 };
 
 // One decoded page of an image file.

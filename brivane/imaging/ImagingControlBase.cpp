@@ -2,7 +2,7 @@
 
 #include "imaging/ImageEncoder.h"
 
-#include <QSaveFile>
+#include "imaging/OutputFile.h"
 
 
 namespace {
@@ -76,18 +76,21 @@ short ImagingControlBase::Save(const QString& base, const QString& format, std::
     // A partly decoded source would be written as if whole; refuse rather than report success.
     if (const QString damage = doc->Damage(); !damage.isEmpty())
         return Fail(QStringLiteral("the source file is damaged (%1)").arg(damage));
+    const QString path = base + QLatin1Char('.') + format;
+    OutputFile file(path);
+    if (!file.Open())
+        return Fail(QStringLiteral("cannot write %1: %2").arg(path, file.ErrorString()));
     const QByteArray name = format.toLatin1();
     const std::string_view formatName(name.constData(), static_cast<std::size_t>(name.size()));
-    const EncodeResult encoded = doc->Encode({formatName, settings, region, size});
+    const EncodeResult encoded = doc->Encode({formatName, settings, region, size, file.EncoderPath()});
     if (!encoded.Ok())
-        return Fail(encoded.error);
-
-    // Written beside the target and renamed over it, so a failed save never leaves half a file
-    // or destroys the one that was there.
-    const QString path = base + QLatin1Char('.') + format;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(encoded.bytes) != encoded.bytes.size() || !file.commit())
-        return Fail(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
+        return Fail(encoded.error);  // the unfinished file goes with `file`
+    if (!encoded.written && !file.Write(encoded.bytes))
+        return Fail(QStringLiteral("cannot write %1: %2").arg(path, file.ErrorString()));
+    if (!file.HasData())
+        return Fail(QStringLiteral("the encoder produced no data"));
+    if (!file.Commit())
+        return Fail(QStringLiteral("cannot write %1: %2").arg(path, file.ErrorString()));
     lastError_.clear();
     return 1;
 }

@@ -114,6 +114,9 @@ void EnsureMagickStarted()
         Magick::ResourceLimits::width(kSideLimit);
         Magick::ResourceLimits::height(kSideLimit);
         Magick::ResourceLimits::listLength(kFrameLimit);
+        // Batches convert one file per processor; threads inside each conversion would only
+        // compete with the other files for the same processors.
+        Magick::ResourceLimits::thread(1);
     });
 }
 

@@ -5,11 +5,14 @@
 
 #include "imaging/ImagingControl.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QSet>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <array>
 #include <functional>
@@ -311,6 +314,35 @@ TEST_F(ImagingSave, FailedSavesSayWhyAndLeaveNoFile)
     control_->SetImageFile(QString());
     EXPECT_EQ(control_->SaveImage(files_.Path(QStringLiteral("empty")), QStringLiteral("png")), 0);
     EXPECT_FALSE(QFileInfo::exists(files_.Path(QStringLiteral("empty.png"))));
+}
+
+TEST_F(ImagingSave, OutputsTakeAnyNameAndTheUsualPermissions)
+{
+    // Characters an encoder could read as instructions in a file name (%d, [n], a "coder:"
+    // prefix), in the folder and in the name.
+    const QString photo = files_.WritePhoto(QStringLiteral("photo.jpg"), QSize(64, 48));
+    const QDir folder(files_.Path(QStringLiteral("o%d[1] x:y")));
+    ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
+    const QString base = folder.filePath(QStringLiteral("a%03d[2]*é"));
+    control_->SetImageFile(photo);
+    const mode_t umask = ::umask(027);
+    for (const char* format : {"tif", "bmp", "png", "pdf", "gif", "jp2"})
+        EXPECT_EQ(control_->SaveImage(base, QString::fromLatin1(format)), 1) << format << control_->LastError().toStdString();
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden).size(), 6);  // no temporary file left
+    EXPECT_EQ(QImage(base + QStringLiteral(".bmp")).size(), QSize(64, 48));
+    EXPECT_EQ(QFileInfo(base + QStringLiteral(".tif")).permissions(),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup);
+
+    // A replaced file keeps its permissions; a failed save keeps the file itself.
+    const QString bmp = base + QStringLiteral(".bmp");
+    ASSERT_TRUE(QFile::setPermissions(bmp, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser));
+    EXPECT_EQ(control_->SaveImage(base, QStringLiteral("bmp")), 1);
+    EXPECT_EQ(QFileInfo(bmp).permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    const QString other = files_.WriteBytes(QStringLiteral("o%d[1] x:y/a%03d[2]*é.xyz"), "kept");
+    EXPECT_EQ(control_->SaveImage(base, QStringLiteral("xyz")), 0);  // fails once the file is open
+    EXPECT_EQ(ReadFileBytes(other), QByteArray("kept"));
+    ::umask(umask);
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden).size(), 7);
 }
 
 TEST_F(ImagingSave, BrokenSourcesFailWithTheirReason)
