@@ -195,6 +195,9 @@ std::vector<Case> Cases()
     std::vector<Case> cases{
         {"rgb", Made(71, 53, "RGB", 8, Photo8), ColorDepth::Keep, Form{2, 8}},
         {"rgba", Made(71, 53, "RGBA", 8, rgbaPhoto), ColorDepth::Keep, Form{6, 8}},
+        // An alpha channel stays even when every pixel is opaque, once there is no palette.
+        {"rgba, all opaque", Made(71, 53, "RGBA", 8, [](size_t x, size_t y, size_t c) { return c == 3 ? std::uint16_t{65535} : Photo8(x, y, c); }),
+         ColorDepth::Keep, Form{6, 8}},
         {"grey", Made(71, 53, "I", 8, greyPhoto), ColorDepth::Keep, Form{0, 8}},
         {"grey+alpha", Made(71, 53, "IA", 8, greyAlpha), ColorDepth::Keep, Form{4, 8}},
         {"rgb, every filter", FilterMix(97, 60, "RGB"), ColorDepth::Keep, Form{2, 8}},
