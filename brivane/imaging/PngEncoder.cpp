@@ -12,9 +12,11 @@
 
 namespace {
 
-// Level 9 keeps photos within a few percent of the coder's zlib output (smaller on most);
-// levels 10 to 12 switch to a much slower parser.
-constexpr int kDeflateLevel = 9;
+// Measured on 12-megapixel photos against the coder's zlib output: level 7 is within 0.2 to 0.6 %
+// on photo-like pictures and 3.1 % on pure fractal noise (zlib's filtered-data strategy helps
+// there); level 9 saves a further 0.1 to 0.6 % at up to 2.4 times the time, and levels 10 to 12,
+// smaller than the coder's, switch to a parser slower still.
+constexpr int kDeflateLevel = 7;
 // Long enough that chunk overhead is nil, short enough for readers that buffer a whole chunk.
 constexpr std::size_t kMaxIdatBytes = std::size_t{1} << 20;
 
