@@ -220,7 +220,6 @@ std::vector<Case> Cases()
         {"rgb as 32 bpp", Made(71, 53, "RGB", 8, Photo8), ColorDepth::Bpp32, Form{6, 8}},
         {"rgb as 8 bpp grey", Made(71, 53, "RGB", 8, Photo8), ColorDepth::Bpp8Gray, Form{0, 8}},
         {"rgb as 8 bpp palette", Made(71, 53, "RGB", 8, Photo8), ColorDepth::Bpp8, std::nullopt},
-        {"rgb as 4 bpp palette", Made(71, 53, "RGB", 8, Photo8), ColorDepth::Bpp4, std::nullopt},
         {"rgb as 1 bpp", Made(71, 53, "RGB", 8, Photo8), ColorDepth::Bpp1, std::nullopt},
         {"1 x 1", Made(1, 1, "RGB", 8, Photo8), ColorDepth::Keep, std::nullopt},  // two colours with the background
         {"1 x 400", Made(1, 400, "RGB", 8, [](size_t, size_t y, size_t c) { return Eight(y * (c + 1) + y / 256); }), ColorDepth::Keep, Form{2, 8}},
@@ -265,7 +264,7 @@ TEST_F(PngOutput, FastWhereTheCoderWritesTheSameFormAndEveryFileHoldsTheSourcePi
         }
         // ConvertTo4Bpp and ConvertTo8Bpp leave the colour map, which every coder writes, out of
         // step with the pixels; that is older than this writer and the same in every format.
-        if (c.depth == ColorDepth::Bpp4 || c.depth == ColorDepth::Bpp8)
+        if (c.depth == ColorDepth::Bpp8)
             continue;
         EXPECT_EQ(DecodedByMagick(saved.bytes), expected);
         EXPECT_EQ(Visible(DecodedByQt(saved.bytes)), Visible(expected));
