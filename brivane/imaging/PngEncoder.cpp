@@ -5,7 +5,6 @@
 #include "imaging/PngMetadata.h"
 #include "imaging/PngScanlines.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string_view>

@@ -30,8 +30,7 @@ std::uint32_t ReadBe32(const std::string& s, std::size_t at)
            static_cast<std::uint32_t>(static_cast<unsigned char>(s[at + 3]));
 }
 
-}  // namespace
-
+// The chunks of a whole PNG file; nullopt when it is not one.
 std::optional<std::vector<PngChunk>> ParsePngChunks(const std::string& file)
 {
     if (file.compare(0, kSignature.size(), kSignature) != 0)
@@ -52,6 +51,8 @@ std::optional<std::vector<PngChunk>> ParsePngChunks(const std::string& file)
         return std::nullopt;
     return chunks;
 }
+
+}  // namespace
 
 std::optional<PngMetadata> CoderMetadata(const Magick::Image& image, PngForm form)
 {

@@ -22,9 +22,6 @@ struct PngMetadata {
     std::vector<PngChunk> afterData;   // between IDAT and IEND
 };
 
-// The chunks of a whole PNG file; nullopt when it is not one.
-std::optional<std::vector<PngChunk>> ParsePngChunks(const std::string& file);
-
 // What the coder writes for `image` in `form`; nullopt when it writes a chunk whose content
 // depends on more than the image's attributes (canvas offsets, say): then only the coder can
 // write the file.
