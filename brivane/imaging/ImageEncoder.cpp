@@ -4,24 +4,30 @@
 #include "imaging/GifEncoder.h"
 #include "imaging/MagickCodec.h"
 #include "imaging/PdfEncoder.h"
+#include "imaging/PngEncoder.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
 namespace {
 
 constexpr int kIconSide = 32;
 
-// Each format either tunes the image for an ImageMagick coder or encodes it itself.
+// Each format either tunes the image for an ImageMagick coder or encodes it itself; a format
+// may also have a faster writer of its own that handles some images and leaves the rest to the
+// coder.
 using Prepare = void (*)(Magick::Image&, const EncoderSettings&, ColorDepth);
 using Encode = EncodeResult (*)(Magick::Image&, const EncoderSettings&, ColorDepth);
+using EncodeFast = std::optional<QByteArray> (*)(Magick::Image&);
 
 struct OutputFormat {
     std::string_view name;
     std::string_view coder;  // ImageMagick coder; empty when `encode` does the work
     Prepare prepare;
     Encode encode;
+    EncodeFast fast;  // tried after `prepare`, before the coder
 };
 
 void PrepareDefault(Magick::Image& image, const EncoderSettings&, ColorDepth depth)
@@ -117,21 +123,21 @@ EncodeResult EncodePdfImage(Magick::Image& image, const EncoderSettings& s, Colo
 }
 
 constexpr std::array<OutputFormat, 15> kOutputFormats{{
-    {"bmp", "BMP", PrepareBmp, nullptr},
-    {"jpg", "JPEG", PrepareJpeg, nullptr},
-    {"tif", "TIFF", PrepareTiff, nullptr},
-    {"pdf", "", nullptr, EncodePdfImage},
-    {"wbmp", "WBMP", PrepareOpaque, nullptr},
-    {"gif", "", nullptr, EncodeGifImage},
-    {"pcx", "PCX", PrepareDefault, nullptr},
-    {"tga", "TGA", PrepareDefault, nullptr},
-    {"ico", "ICO", PrepareIcon, nullptr},
-    {"jp2", "JP2", PrepareDefault, nullptr},
-    {"jpc", "J2K", PrepareDefault, nullptr},  // the bare codestream; "JPC" would write a JP2 box
-    {"ras", "SUN", PrepareDefault, nullptr},
-    {"pgx", "PGX", PrepareGrey, nullptr},
-    {"pnm", "PNM", PrepareOpaque, nullptr},
-    {"png", "PNG", PrepareDefault, nullptr},
+    {"bmp", "BMP", PrepareBmp, nullptr, nullptr},
+    {"jpg", "JPEG", PrepareJpeg, nullptr, nullptr},
+    {"tif", "TIFF", PrepareTiff, nullptr, nullptr},
+    {"pdf", "", nullptr, EncodePdfImage, nullptr},
+    {"wbmp", "WBMP", PrepareOpaque, nullptr, nullptr},
+    {"gif", "", nullptr, EncodeGifImage, nullptr},
+    {"pcx", "PCX", PrepareDefault, nullptr, nullptr},
+    {"tga", "TGA", PrepareDefault, nullptr, nullptr},
+    {"ico", "ICO", PrepareIcon, nullptr, nullptr},
+    {"jp2", "JP2", PrepareDefault, nullptr, nullptr},
+    {"jpc", "J2K", PrepareDefault, nullptr, nullptr},  // the bare codestream; "JPC" would write a JP2 box
+    {"ras", "SUN", PrepareDefault, nullptr, nullptr},
+    {"pgx", "PGX", PrepareGrey, nullptr, nullptr},
+    {"pnm", "PNM", PrepareOpaque, nullptr, nullptr},
+    {"png", "PNG", PrepareDefault, nullptr, EncodePngFast},
 }};
 
 }  // namespace
@@ -148,6 +154,10 @@ EncodeResult EncodeImage(Magick::Image image, std::string_view format, const Enc
         if (entry->encode != nullptr)
             return entry->encode(image, settings, depth);
         entry->prepare(image, settings, depth);
+        if (entry->fast != nullptr) {
+            if (std::optional<QByteArray> bytes = entry->fast(image))
+                return {*std::move(bytes), {}};
+        }
         if (!outputPath.empty()) {
             image.write(std::string(entry->coder) + ":" + outputPath);
             return {{}, {}, true};

@@ -1,9 +1,12 @@
 // PDF output as poppler's pdfinfo and qpdf's command line read it: document information,
-// RC4 security with its permissions and passwords, PDF/A identification.
+// RC4 security with its permissions and passwords, PDF/A identification, and the image data as
+// poppler extracts it.
 #include "Fixtures.h"
 #include "OutputProbe.h"
 
 #include "imaging/ImagingControl.h"
+
+#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -148,11 +151,51 @@ TEST_F(ImagingPdf, PdfAIdentificationOnlyWithoutEncryption)
               QStringLiteral("yes"));
 }
 
-TEST_F(ImagingPdf, TransparentSourceKeepsItsMask)
+// The image and its soft mask as poppler's pdfimages extracts them hold exactly the source's
+// samples (a soft mask only where there is alpha), also when RC4 encrypts the compressed streams.
+TEST_F(ImagingPdf, ImageAndMaskDecodeToTheSourcePixels)
 {
-    control_->SetImageFile(files_.WriteTransparentPng(QStringLiteral("alpha.png"), QSize(40, 20)));
-    const QString text = Readable(Save());
-    EXPECT_TRUE(text.contains(QStringLiteral("/SMask"))) << text.left(2000).toStdString();
+    QImage colour(97, 61, QImage::Format_ARGB32);
+    QImage grey(97, 61, QImage::Format_Grayscale8);
+    for (int y = 0; y < colour.height(); ++y) {
+        for (int x = 0; x < colour.width(); ++x) {
+            colour.setPixel(x, y, qRgba(x * 255 / 96, y * 255 / 60, (x * y) % 256, (x * 7 + y * 3) % 256));
+            grey.scanLine(y)[x] = static_cast<uchar>((x * 5 + y * 11) % 256);
+        }
+    }
+    const QString colourPath = files_.Path(QStringLiteral("colour.png"));
+    const QString greyPath = files_.Path(QStringLiteral("grey.png"));
+    ASSERT_TRUE(colour.save(colourPath));
+    ASSERT_TRUE(grey.save(greyPath));
+    for (const bool encrypted : {false, true}) {
+        for (const QString& source : {colourPath, greyPath}) {
+            SCOPED_TRACE(source.toStdString() + (encrypted ? " encrypted" : ""));
+            control_->SetImageFile(source);
+            if (encrypted) {
+                control_->SetPdfPasswords(QStringLiteral("o"), QStringLiteral("u"));
+                control_->SetPdf128BitPermissions(true, true, true, true, true, true, true, true);
+            }
+            const QString pdf = Save();
+            const QString prefix = files_.Path(QStringLiteral("image-%1").arg(count_));
+            const ToolRun run = RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-png"), QStringLiteral("-upw"), QStringLiteral("u"), pdf, prefix});
+            ASSERT_EQ(run.exitCode, 0) << run.output.toStdString();
+            const QImage image(prefix + QStringLiteral("-000.png"));
+            ASSERT_EQ(image.size(), colour.size());
+            const bool withMask = source == colourPath;
+            const QImage mask(prefix + QStringLiteral("-001.png"));
+            EXPECT_EQ(mask.isNull(), !withMask);
+            const QImage& expected = withMask ? colour : grey;
+            int wrong = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QRgb want = expected.pixel(x, y);
+                    wrong += (image.pixel(x, y) & 0xFFFFFF) != (want & 0xFFFFFF);
+                    wrong += withMask && qGray(mask.pixel(x, y)) != qAlpha(want);
+                }
+            }
+            EXPECT_EQ(wrong, 0);
+        }
+    }
 }
 
 }  // namespace
