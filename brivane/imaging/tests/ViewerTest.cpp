@@ -311,6 +311,13 @@ TEST(ImagingPreview, ReducedPictureShowsAndReportsTheWholeFile)
     // A selection is kept in the page's pixels, and a save writes the whole page.
     preview.SetSelection(QRect(1000, 1000, 1500, 1000));
     EXPECT_EQ(preview.Selection(), QRect(1000, 1000, 1500, 1000));
+    // Its frame is drawn where those page pixels are shown: x = 1 + 1000 * 227 / 4000.
+    const QImage shot = preview.grab().toImage();
+    EXPECT_TRUE(Near(shot.pixelColor(50, 85), kLeft));
+    bool framed = false;
+    for (int x = 56; x <= 60; ++x)
+        framed = framed || !Near(shot.pixelColor(x, 85), kLeft);
+    EXPECT_TRUE(framed);
     ASSERT_EQ(preview.SaveSelection(files.Path("cut"), "jpg"), 1) << preview.LastError().toStdString();
     EXPECT_EQ(QImageReader(files.Path("cut.jpg")).size(), QSize(1500, 1000));
     ASSERT_EQ(preview.SaveImage(files.Path("copy"), "jpg"), 1) << preview.LastError().toStdString();
