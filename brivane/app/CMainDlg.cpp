@@ -114,6 +114,9 @@ void CMainDlg::OnInitDialog()
     setWindowIcon(appIcon_);
 
     preview_->SetDisplayStyle(3);
+    // The preview keeps its size, so a photo is decoded only as large as it shows it, and appears
+    // at once.
+    preview_->SetMaxShownSize(preview_->size());
     preview_->SetDisplayParamA(40);
     preview_->SetDisplayParamB(40);
 

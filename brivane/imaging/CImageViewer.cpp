@@ -84,7 +84,8 @@ protected:
             painter.drawImage(target, pixels);
         }
         if (const QRect sel = viewer_.Selection(); !sel.isEmpty()) {
-            const double sx = double(shown.width()) / pixels.width(), sy = double(shown.height()) / pixels.height();
+            const QSize image = viewer_.ImageSize();  // the selection is in the page's pixels, not the picture's
+            const double sx = double(shown.width()) / image.width(), sy = double(shown.height()) / image.height();
             const QRectF onScreen(target.left() + sel.left() * sx, target.top() + sel.top() * sy, sel.width() * sx,
                                   sel.height() * sy);
             painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -142,13 +143,53 @@ void CImageViewer::Open(const QString& path, int page)
     dragging_ = false;
     doc_.reset();  // release the old page before decoding the next
     pixels_ = QImage();
+    page_ = page;
+    pageSize_ = QSize();
+    fullLoadFailed_ = false;
     QString error;
-    if (!path.isEmpty())
-        doc_ = page >= 1 ? engine_->Load(path, page, &error) : nullptr;
+    if (!path.isEmpty() && page >= 1) {
+        if (maxShown_.isEmpty())
+            doc_ = engine_->Load(path, page, &error);
+        else
+            doc_ = engine_->LoadReduced(path, page, DeviceSize(maxShown_), &pageSize_, &error);
+    }
+    if (doc_ && pageSize_.isEmpty())
+        pageSize_ = doc_->Size();
+    reducedDoc_ = doc_ && doc_->Size() != pageSize_;
     if (!path.isEmpty() && !doc_ && error.isEmpty())
         error = QStringLiteral("no such page");
     SetLastError(error);
     UpdateLayout();
+}
+
+LoadedImage* CImageViewer::FullDocument() const
+{
+    if (reducedDoc_ && !fullLoadFailed_) {
+        if (std::unique_ptr<LoadedImage> full = engine_->Load(imageFile_, page_)) {
+            doc_ = std::move(full);
+            pageSize_ = doc_->Size();
+            reducedDoc_ = false;
+        } else {
+            fullLoadFailed_ = true;
+        }
+    }
+    return reducedDoc_ ? nullptr : doc_.get();
+}
+
+void CImageViewer::SetMaxShownSize(QSize size)
+{
+    maxShown_ = size;
+}
+
+QSize CImageViewer::MaxShownSize() const
+{
+    return maxShown_;
+}
+
+QSize CImageViewer::DeviceSize(QSize logical) const
+{
+    const qreal ratio = devicePixelRatioF();
+    return {static_cast<int>(std::ceil(logical.width() * ratio)), static_cast<int>(std::ceil(logical.height() * ratio))};
 }
 
 short CImageViewer::PageCount()
@@ -253,12 +294,17 @@ bool CImageViewer::HasImage() const
 
 QSize CImageViewer::ImageSize() const
 {
+    return doc_ ? pageSize_ : QSize();
+}
+
+QSize CImageViewer::DecodedSize() const
+{
     return doc_ ? doc_->Size() : QSize();
 }
 
 LoadedImage* CImageViewer::Document() const
 {
-    return doc_.get();
+    return FullDocument();
 }
 
 QSize CImageViewer::DisplayedSize() const
@@ -278,7 +324,15 @@ QSize CImageViewer::DisplayedSize() const
 
 const QImage& CImageViewer::Pixels()
 {
-    if (pixels_.isNull() && doc_)
+    if (!doc_)
+        return pixels_;
+    // A reduced picture serves while it is at least as large as it is drawn; zoomed in, or in a
+    // control grown past its maximum, it would look blurred, so the whole page is decoded.
+    const QSize held = pixels_.isNull() ? doc_->Size() : pixels_.size();
+    const QSize needed = DeviceSize(DisplayedSize());
+    if (held != pageSize_ && (needed.width() > held.width() || needed.height() > held.height()) && FullDocument())
+        pixels_ = QImage();
+    if (pixels_.isNull())
         pixels_ = doc_->ToQImage();
     return pixels_;
 }

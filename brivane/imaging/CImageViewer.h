@@ -43,6 +43,14 @@ public:
     QString ExifName(short index);
     QString ExifValue(short index);
 
+    // The largest size (device-independent pixels) the control will be asked to show. With one
+    // set, a page is decoded only as large as that needs where the format allows it cheaply (a
+    // JPEG, by libjpeg's scaling); everything the control reports still describes the file, and
+    // saves, zooming past it or growing the control past it decode the page in full. Empty (the
+    // default): every page is decoded in full. Takes effect from the next load.
+    void SetMaxShownSize(QSize size);
+    QSize MaxShownSize() const;
+
     // Loads and shows page `page` (from 1) of a PDF, TIFF or other multi-page file; 1 on success.
     short LoadPage(const QString& path, short page);
     // Pages of the file last loaded by either call (0 when none or unreadable).
@@ -62,9 +70,11 @@ public:
 
     // Introspection for the host and tests.
     bool HasImage() const;
-    QSize ImageSize() const;      // size of the loaded page; empty when nothing is loaded
+    QSize ImageSize() const;      // size of the loaded page in the file; empty when nothing is loaded
+    QSize DecodedSize() const;    // size of the picture held for it: ImageSize() or, under a MaxShownSize, less
     QSize DisplayedSize() const;  // size the page is drawn at; empty when nothing is loaded
-    // The loaded page, for operations beyond showing it; nullptr when the control is empty.
+    // The loaded page, for operations beyond showing it, decoded in full (now, if only a reduced
+    // picture was held); nullptr when the control is empty or the file can no longer be read.
     LoadedImage* Document() const;
 
 signals:
@@ -72,7 +82,7 @@ signals:
     void DblClick();
 
 protected:
-    LoadedImage* SaveSource() const override { return doc_.get(); }
+    LoadedImage* SaveSource() const override { return FullDocument(); }
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -82,6 +92,8 @@ protected:
 private:
     friend class CImageCanvas;
     void Open(const QString& path, int page);
+    LoadedImage* FullDocument() const;
+    QSize DeviceSize(QSize logical) const;
     void UpdateLayout();
     void Zoom(int delta);
     const std::vector<ExifEntry>& Exif();
@@ -91,7 +103,14 @@ private:
     QPoint ToImage(const QPoint& global) const;
 
     std::unique_ptr<IImageEngine> engine_;
-    std::unique_ptr<LoadedImage> doc_;
+    // The loaded page, or a reduced picture of it (reducedDoc_) that is replaced by the whole page
+    // when something needs it; hence mutable.
+    mutable std::unique_ptr<LoadedImage> doc_;
+    mutable bool reducedDoc_ = false;
+    mutable bool fullLoadFailed_ = false;  // the file changed or went since: keep the reduced picture
+    mutable QSize pageSize_;
+    int page_ = 0;
+    QSize maxShown_;
     QImage pixels_;  // doc_ converted for display on first paint; hidden instances never need it
     QString imageFile_;
     std::vector<ExifEntry> exif_;

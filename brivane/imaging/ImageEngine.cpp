@@ -50,10 +50,19 @@ class DefaultImageEngine final : public IImageEngine {
 public:
     std::unique_ptr<LoadedImage> Load(const QString& path, int page, QString* error) override
     {
+        return LoadReduced(path, page, QSize(), nullptr, error);
+    }
+
+    std::unique_ptr<LoadedImage> LoadReduced(const QString& path, int page, QSize atLeast, QSize* pageSize,
+                                             QString* error) override
+    {
         QString reason;
-        std::unique_ptr<LoadedImage> doc = LoadPage(path, page, reason);
+        QSize size;
+        std::unique_ptr<LoadedImage> doc = LoadPage(path, page, atLeast, size, reason);
         if (!doc && error)
             *error = reason.isEmpty() ? QStringLiteral("not a readable image") : reason;
+        if (doc && pageSize)
+            *pageSize = size.isValid() ? size : doc->Size();
         return doc;
     }
 
@@ -80,7 +89,10 @@ public:
     }
 
 private:
-    static std::unique_ptr<LoadedImage> LoadPage(const QString& path, int page, QString& error)
+    // An empty `atLeast` decodes in full. `pageSize` may be left unset when the picture is the
+    // whole page.
+    static std::unique_ptr<LoadedImage> LoadPage(const QString& path, int page, QSize atLeast, QSize& pageSize,
+                                                 QString& error)
     {
         const QByteArray data = ReadWholeFile(path, &error);
         if (data.isEmpty())
@@ -89,7 +101,9 @@ private:
         switch (format.decoder) {
         case SourceFormat::Decoder::Magick: {
             QString damage;
-            auto image = ReadMagickFrame(data, format.coder, page - 1, &error, &damage);
+            auto image = atLeast.isEmpty()
+                             ? ReadMagickFrame(data, format.coder, page - 1, &error, &damage)
+                             : ReadMagickFrameReduced(data, format.coder, page - 1, atLeast, &pageSize, &error, &damage);
             return MakeDocument(std::move(image), damage);
         }
         case SourceFormat::Decoder::Raw:

@@ -53,6 +53,18 @@ public:
     // Page `page` (from 1) of `path`, or nullptr when the file or that page cannot be read; then
     // `error`, when given, says why.
     virtual std::unique_ptr<LoadedImage> Load(const QString& path, int page, QString* error = nullptr) = 0;
+    // Page `page` of `path` for showing no larger than `atLeast`: a format that can decode cheaply
+    // at a reduced scale gives a smaller picture, still covering `atLeast` in both directions;
+    // the others give the whole page. `pageSize` receives the page's size in the file. A reduced
+    // picture is for display only: saves need the page from Load.
+    virtual std::unique_ptr<LoadedImage> LoadReduced(const QString& path, int page, QSize /*atLeast*/,
+                                                     QSize* pageSize, QString* error = nullptr)
+    {
+        std::unique_ptr<LoadedImage> doc = Load(path, page, error);
+        if (doc && pageSize)
+            *pageSize = doc->Size();
+        return doc;
+    }
     // Pages (PDF pages, TIFF directories, frames) of `path`; 0 when it cannot be read.
     virtual int PageCount(const QString& path) = 0;
     // EXIF entries of `path` in file order; empty when it has none or cannot be read.

@@ -37,14 +37,19 @@ struct ImageListDeleter {
     void operator()(MagickCore::Image* p) const { MagickCore::DestroyImageList(p); }
 };
 
-// Refuses a file whose header declares more pixels than the limits allow, with a reason that
-// names the size: ImageMagick itself only reports that no image was loaded. Qt's readers know
-// the headers of the common formats without decoding anything.
-QString CheckDimensions(const QByteArray& data)
+// The size a file's header declares, from Qt's readers, which know the headers of the common
+// formats without decoding anything; invalid when they do not know the format.
+QSize HeaderSize(const QByteArray& data)
 {
     QBuffer buffer;
     buffer.setData(data);
-    const QSize size = QImageReader(&buffer).size();
+    return QImageReader(&buffer).size();
+}
+
+// Refuses a file whose header declares more pixels than the limits allow, with a reason that
+// names the size: ImageMagick itself only reports that no image was loaded.
+QString CheckDimensions(QSize size)
+{
     if (!size.isValid())
         return {};
     const auto w = static_cast<MagickCore::MagickSizeType>(size.width());
@@ -120,8 +125,12 @@ void EnsureMagickStarted()
     });
 }
 
-std::optional<Magick::Image> ReadMagickFrame(const QByteArray& data, std::string_view coder, int index,
-                                             QString* error, QString* damage)
+namespace {
+
+// `header` is the size the file declares (invalid when unknown); a valid `jpegScaleHint` asks the
+// JPEG coder for the smallest DCT scale that still covers it.
+std::optional<Magick::Image> ReadFrame(const QByteArray& data, std::string_view coder, int index, QSize header,
+                                       QSize jpegScaleHint, QString* error, QString* damage)
 {
     EnsureMagickStarted();
     const auto fail = [error](const QString& reason) {
@@ -144,8 +153,11 @@ std::optional<Magick::Image> ReadMagickFrame(const QByteArray& data, std::string
     Magick::Image image;
     try {
         image.fileName(FrameSpec(coder, index));
-        if (QString tooLarge = CheckDimensions(data); !tooLarge.isEmpty())
+        if (QString tooLarge = CheckDimensions(header); !tooLarge.isEmpty())
             return fail(tooLarge);
+        if (jpegScaleHint.isValid())
+            image.defineValue("jpeg", "size",
+                              std::to_string(jpegScaleHint.width()) + "x" + std::to_string(jpegScaleHint.height()));
         QString warning;
         try {
             image.read(Magick::Blob(data.constData(), static_cast<size_t>(data.size())));
@@ -160,11 +172,35 @@ std::optional<Magick::Image> ReadMagickFrame(const QByteArray& data, std::string
         }
         if (image.columns() == 0 || image.rows() == 0)
             return fail(withCause(warning));
+        if (jpegScaleHint.isValid())
+            image.defineSet("jpeg", "size", false);  // a read option, not for later writes
         DropUnwritableProperties(image);
         return image;
     } catch (const std::exception& e) {
         return fail(withCause(DescribeMagickError(e)));
     }
+}
+
+}  // namespace
+
+std::optional<Magick::Image> ReadMagickFrame(const QByteArray& data, std::string_view coder, int index,
+                                             QString* error, QString* damage)
+{
+    return ReadFrame(data, coder, index, HeaderSize(data), {}, error, damage);
+}
+
+std::optional<Magick::Image> ReadMagickFrameReduced(const QByteArray& data, std::string_view coder, int index,
+                                                    QSize atLeast, QSize* fullSize, QString* error, QString* damage)
+{
+    const QSize header = HeaderSize(data);
+    // The coder divides by the whole number of times the hint fits into the picture. Below two
+    // there is nothing to gain, and a hint larger than the picture would enlarge it.
+    const bool reduce = coder == "JPEG" && header.isValid() && !atLeast.isEmpty() &&
+                        header.width() / atLeast.width() >= 2 && header.height() / atLeast.height() >= 2;
+    auto image = ReadFrame(data, coder, index, header, reduce ? atLeast : QSize(), error, damage);
+    if (image && fullSize)
+        *fullSize = reduce ? header : QSize(static_cast<int>(image->columns()), static_cast<int>(image->rows()));
+    return image;
 }
 
 int CountMagickFrames(const QByteArray& data, std::string_view coder)

@@ -24,6 +24,14 @@ QString DescribeMagickError(const std::exception& error);
 std::optional<Magick::Image> ReadMagickFrame(const QByteArray& data, std::string_view coder, int index,
                                              QString* error = nullptr, QString* damage = nullptr);
 
+// The same frame decoded for showing at a reduced size: a JPEG at the smallest of libjpeg's DCT
+// scales (n/8) that still covers `atLeast` in both directions, which skips most of its decoding
+// work. Other coders, and JPEGs less than twice that size, are decoded in full.
+// `fullSize` receives the frame's size in the file either way.
+std::optional<Magick::Image> ReadMagickFrameReduced(const QByteArray& data, std::string_view coder, int index,
+                                                    QSize atLeast, QSize* fullSize, QString* error = nullptr,
+                                                    QString* damage = nullptr);
+
 // Number of frames (TIFF directories, GIF frames, ...) of `data`; 0 when it cannot be read.
 int CountMagickFrames(const QByteArray& data, std::string_view coder);
 

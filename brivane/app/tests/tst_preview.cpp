@@ -88,6 +88,31 @@ private slots:
         QCOMPARE(shown.first(), QStringLiteral("Artist zed"));
     }
 
+    void aLargeJpegIsDecodedOnlyAsLargeAsThePreview()
+    {
+        QImage page(4000, 3000, QImage::Format_RGB32);
+        page.fill(QColor(40, 90, 200));
+        QTemporaryDir dir;
+        const QString large = dir.filePath(QStringLiteral("large.jpg"));
+        QVERIFY(page.save(large));
+        WriteExif(large);
+
+        CMainDlg dlg(Profile());
+        dlg.FileList()->AddFile(large, 0);
+        dlg.FileList()->SelectItem(0);
+        CImageViewer* preview = dlg.Preview();
+        QVERIFY(preview->HasImage());
+        const QSize needed = (QSizeF(preview->size()) * preview->devicePixelRatioF()).toSize();
+        const QSize decoded = preview->DecodedSize();
+        QVERIFY2(decoded.width() >= needed.width() && decoded.height() >= needed.height(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(decoded.width()).arg(decoded.height())));
+        QVERIFY(decoded.width() <= 1000);
+        // What the window shows about the file is the file's.
+        QCOMPARE(preview->ImageSize(), QSize(4000, 3000));
+        QCOMPARE(dlg.ExifList()->count(), ExifLines(large).size());
+        QVERIFY(dlg.ExifList()->Strings().contains(QStringLiteral("Make Acme")));
+    }
+
     void selectingTheShownFileAgainDoesNotReload()
     {
         CMainDlg dlg(Profile());

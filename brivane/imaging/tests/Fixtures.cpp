@@ -137,9 +137,10 @@ QString Fixtures::WriteWmf(const QString& name, QSize size)
     return WriteBytes(name, header + meta + records);
 }
 
-QString Fixtures::WriteJpegWithExif(const QString& name, const std::vector<std::pair<std::string, std::string>>& tags)
+QString Fixtures::WriteJpegWithExif(const QString& name, const std::vector<std::pair<std::string, std::string>>& tags,
+                                    QSize size)
 {
-    const QString path = WriteImage(name, "JPEG", QSize(64, 48));
+    const QString path = WriteImage(name, "JPEG", size);
     Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(path.toStdString());
     Exiv2::ExifData exif;
     for (const auto& [key, value] : tags)

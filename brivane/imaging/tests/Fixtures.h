@@ -29,8 +29,9 @@ public:
     QString WritePdf(const QString& name, const std::vector<QSize>& pagePoints);
     // A placeable Windows metafile filling `size` (at 96 units per inch) with red.
     QString WriteWmf(const QString& name, QSize size);
-    // A JPEG carrying the given EXIF keys ("Exif.Image.Make") and values, written with exiv2.
-    QString WriteJpegWithExif(const QString& name, const std::vector<std::pair<std::string, std::string>>& tags);
+    // A two-colour JPEG carrying the given EXIF keys ("Exif.Image.Make") and values, written with exiv2.
+    QString WriteJpegWithExif(const QString& name, const std::vector<std::pair<std::string, std::string>>& tags,
+                              QSize size = QSize(64, 48));
     // A photo-like JPEG (smooth gradients, thousands of colours) carrying an sRGB ICC profile
     // and EXIF with the camera make "Brivane Test Camera".
     QString WritePhoto(const QString& name, QSize size);

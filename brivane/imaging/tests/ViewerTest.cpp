@@ -2,6 +2,7 @@
 
 #include "imaging/CImageViewer.h"
 
+#include <QImageReader>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -220,4 +221,109 @@ TEST(ImagingSelection, DraggedRectangleIsKeptInImagePixelsAndSaved)
     // A new file clears it.
     viewer.SetImageFile(files.WriteImage("other.png", "PNG", QSize(50, 50)));
     EXPECT_TRUE(viewer.Selection().isEmpty());
+}
+
+namespace {
+
+constexpr QSize kBigPage(4000, 3000);
+constexpr QSize kPreviewBox(230, 170);  // the main window's preview
+
+bool Covers(QSize picture, QSize box)
+{
+    return picture.width() >= box.width() && picture.height() >= box.height();
+}
+
+}  // namespace
+
+TEST(ImagingPreview, JpegIsDecodedAtAScaleThatStillCoversTheBox)
+{
+    Fixtures files;
+    const QString big = files.WriteImage("big.jpg", "JPEG", kBigPage);
+    const std::unique_ptr<IImageEngine> engine = CreateImageEngine();
+    // Up to the largest box that still halves the page: each side stays at least the box's and
+    // the aspect ratio is kept.
+    for (const QSize box : {kPreviewBox, QSize(1600, 1100), QSize(2000, 1500)}) {
+        QSize page;
+        const auto doc = engine->LoadReduced(big, 1, box, &page);
+        ASSERT_NE(doc, nullptr);
+        const QSize picture = doc->Size();
+        EXPECT_EQ(page, kBigPage);
+        EXPECT_TRUE(Covers(picture, box)) << box.width() << " x " << box.height();
+        EXPECT_LE(picture.width(), kBigPage.width() / 2);
+        EXPECT_NEAR(double(picture.width()) / picture.height(), 4.0 / 3.0, 0.01);
+    }
+
+    // No reduction: a box over half the page, a box larger than the page (never enlarged), no
+    // box, and formats without a cheap reduced decode.
+    const QString small = files.WriteImage("small.jpg", "JPEG", QSize(100, 80));
+    const QString png = files.WriteImage("big.png", "PNG", QSize(2000, 1500));
+    const std::pair<QString, QSize> whole[] = {
+        {big, QSize(2001, 1000)}, {small, kPreviewBox}, {big, QSize()}, {png, kPreviewBox}};
+    for (const auto& [path, box] : whole) {
+        QSize size;
+        const auto doc = engine->LoadReduced(path, 1, box, &size);
+        ASSERT_NE(doc, nullptr);
+        EXPECT_EQ(doc->Size(), size) << path.toStdString();
+        EXPECT_EQ(size, QImageReader(path).size()) << path.toStdString();
+    }
+}
+
+TEST(ImagingPreview, ReducedPictureShowsAndReportsTheWholeFile)
+{
+    Fixtures files;
+    const QString jpeg = files.WriteJpegWithExif(
+        "big.jpg", {{"Exif.Image.Make", "Brivane Test"}, {"Exif.Photo.FNumber", "56/10"}}, kBigPage);
+    // As the viewer window and the converter have it: no maximum, decoded in full.
+    CImageViewer whole;
+    whole.resize(kPreviewBox);
+    whole.SetImageFile(jpeg);
+    whole.SetDisplayMode(9);
+    EXPECT_EQ(whole.DecodedSize(), kBigPage);
+
+    CImageViewer preview;
+    preview.resize(kPreviewBox);
+    preview.SetMaxShownSize(kPreviewBox);
+    preview.show();
+    preview.SetImageFile(jpeg);
+    preview.SetDisplayMode(9);
+    ASSERT_TRUE(preview.HasImage()) << preview.LastError().toStdString();
+    const QSize needed = (QSizeF(kPreviewBox) * preview.devicePixelRatioF()).toSize();
+    EXPECT_TRUE(Covers(preview.DecodedSize(), needed));
+    EXPECT_LE(preview.DecodedSize().width(), kBigPage.width() / 4);
+
+    // Everything it reports is the file's.
+    EXPECT_EQ(preview.ImageSize(), kBigPage);
+    EXPECT_EQ(preview.DisplayedSize(), whole.DisplayedSize());
+    EXPECT_EQ(preview.PageCount(), 1);
+    ASSERT_GE(preview.ExifCount(), 2);
+    ASSERT_EQ(preview.ExifCount(), whole.ExifCount());
+    for (short i = 0; i < preview.ExifCount(); ++i) {
+        EXPECT_EQ(preview.ExifName(i), whole.ExifName(i));
+        EXPECT_EQ(preview.ExifValue(i), whole.ExifValue(i));
+    }
+    // Drawn as the whole page would be: fit to 227 x 170, red left of the middle, blue right.
+    EXPECT_TRUE(Near(At(preview, 60, 85), kLeft));
+    EXPECT_TRUE(Near(At(preview, 170, 85), kRight));
+
+    // A selection is kept in the page's pixels, and a save writes the whole page.
+    preview.SetSelection(QRect(1000, 1000, 1500, 1000));
+    // Its frame is drawn where those page pixels are shown: x = 1 + 1000 * 227 / 4000.
+    const QImage shot = preview.grab().toImage();
+    EXPECT_TRUE(Near(shot.pixelColor(50, 85), kLeft));
+    bool framed = false;
+    for (int x = 56; x <= 60; ++x)
+        framed = framed || !Near(shot.pixelColor(x, 85), kLeft);
+    EXPECT_TRUE(framed);
+    ASSERT_EQ(preview.SaveSelection(files.Path("cut"), "jpg"), 1) << preview.LastError().toStdString();
+    EXPECT_EQ(QImageReader(files.Path("cut.jpg")).size(), QSize(1500, 1000));
+    ASSERT_EQ(preview.SaveImage(files.Path("copy"), "jpg"), 1) << preview.LastError().toStdString();
+    EXPECT_EQ(QImageReader(files.Path("copy.jpg")).size(), kBigPage);
+
+    // Shown larger than the maximum, the page is decoded in full rather than blown up.
+    preview.SetImageFile(jpeg);
+    EXPECT_LT(preview.DecodedSize().width(), kBigPage.width());
+    preview.SetDisplayMode(5);
+    preview.grab();
+    EXPECT_EQ(preview.DecodedSize(), kBigPage);
+    EXPECT_TRUE(Near(At(preview, 115, 85), kLeft));  // the top-left corner at original size
 }
