@@ -15,12 +15,11 @@ ZlibCompressor::ZlibCompressor(int level) : compressor_(libdeflate_alloc_compres
         throw std::bad_alloc();
 }
 
-std::string ZlibCompressor::Compress(std::span<const std::uint8_t> data) const
+ByteBuffer ZlibCompressor::Compress(std::span<const std::uint8_t> data) const
 {
-    std::string out(libdeflate_zlib_compress_bound(compressor_.get(), data.size()), '\0');
+    ByteBuffer out(libdeflate_zlib_compress_bound(compressor_.get(), data.size()));
     // The bound holds any input, so the result is never 0 ("did not fit").
-    const size_t size = libdeflate_zlib_compress(compressor_.get(), data.data(), data.size(), out.data(), out.size());
-    out.resize(size);
+    out.size = libdeflate_zlib_compress(compressor_.get(), data.data(), data.size(), out.data.get(), out.size);
     return out;
 }
 

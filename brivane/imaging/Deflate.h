@@ -6,9 +6,20 @@
 #include <cstdint>
 #include <memory>
 #include <span>
-#include <string>
+#include <string_view>
 
 struct libdeflate_compressor;
+
+// A large byte buffer left unzeroed on allocation: every user writes it over at once, and
+// zeroing tens of megabytes first costs as much as filtering them.
+struct ByteBuffer {
+    explicit ByteBuffer(std::size_t n) : data(std::make_unique_for_overwrite<std::uint8_t[]>(n)), size(n) {}
+    std::span<const std::uint8_t> Span() const { return {data.get(), size}; }
+    std::string_view View() const { return {reinterpret_cast<const char*>(data.get()), size}; }
+
+    std::unique_ptr<std::uint8_t[]> data;
+    std::size_t size;
+};
 
 class ZlibCompressor {
 public:
@@ -16,7 +27,7 @@ public:
     explicit ZlibCompressor(int level);
 
     // `data` as one zlib stream (header, deflate data, Adler-32).
-    std::string Compress(std::span<const std::uint8_t> data) const;
+    ByteBuffer Compress(std::span<const std::uint8_t> data) const;
 
 private:
     struct Free {

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -54,11 +55,11 @@ std::string Number(double v) { return QString::number(v, 'f', 3).toStdString(); 
 
 // An 8-bit image XObject holding `samples` (one or three a pixel), deflated here; the writer
 // keeps Flate data as it is.
-QPDFObjectHandle ImageXObject(QPDF& pdf, const std::vector<std::uint8_t>& samples, size_t w, size_t h,
+QPDFObjectHandle ImageXObject(QPDF& pdf, std::span<const std::uint8_t> samples, size_t w, size_t h,
                               const char* colorSpace)
 {
     QPDFObjectHandle stream = QPDFObjectHandle::newStream(&pdf);
-    stream.replaceStreamData(ZlibCompressor(kDeflateLevel).Compress(samples), Name("/FlateDecode"),
+    stream.replaceStreamData(std::string(ZlibCompressor(kDeflateLevel).Compress(samples).View()), Name("/FlateDecode"),
                              QPDFObjectHandle::newNull());
     QPDFObjectHandle dict = stream.getDict();
     dict.replaceKey("/Type", Name("/XObject"));
@@ -74,13 +75,16 @@ QPDFObjectHandle ImageXObject(QPDF& pdf, const std::vector<std::uint8_t>& sample
 QPDFObjectHandle ImageStream(QPDF& pdf, Magick::Image& image, bool grey, bool withAlpha)
 {
     const auto w = image.columns(), h = image.rows();
-    std::vector<std::uint8_t> pixels(w * h * (grey ? 1 : 3));
-    image.write(0, 0, w, h, grey ? "I" : "RGB", Magick::CharPixel, pixels.data());
-    QPDFObjectHandle stream = ImageXObject(pdf, pixels, w, h, grey ? "/DeviceGray" : "/DeviceRGB");
+    QPDFObjectHandle stream;
+    {
+        const ByteBuffer pixels(w * h * (grey ? 1 : 3));
+        image.write(0, 0, w, h, grey ? "I" : "RGB", Magick::CharPixel, pixels.data.get());
+        stream = ImageXObject(pdf, pixels.Span(), w, h, grey ? "/DeviceGray" : "/DeviceRGB");
+    }
     if (withAlpha) {
-        std::vector<std::uint8_t> alpha(w * h);
-        image.write(0, 0, w, h, "A", Magick::CharPixel, alpha.data());
-        stream.getDict().replaceKey("/SMask", ImageXObject(pdf, alpha, w, h, "/DeviceGray"));
+        const ByteBuffer alpha(w * h);
+        image.write(0, 0, w, h, "A", Magick::CharPixel, alpha.data.get());
+        stream.getDict().replaceKey("/SMask", ImageXObject(pdf, alpha.Span(), w, h, "/DeviceGray"));
     }
     return stream;
 }

@@ -1,5 +1,6 @@
 #include "imaging/PngScanlines.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <cstring>
@@ -15,8 +16,7 @@ constexpr std::array<PngFilter, 5> kFilters{PngFilter::None, PngFilter::Sub, Png
 
 std::uint8_t Paeth(int a, int b, int c)
 {
-    const int p = a + b - c;
-    const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+    const int pa = std::abs(b - c), pb = std::abs(a - c), pc = std::abs(a + b - 2 * c);
     return static_cast<std::uint8_t>(pa <= pb && pa <= pc ? a : pb <= pc ? b : c);
 }
 
@@ -79,7 +79,9 @@ PackFunction PackerFor(int channels)
 void ApplyPngFilter(PngFilter filter, std::span<const std::uint8_t> row, std::span<const std::uint8_t> above,
                     std::size_t bytesPerPixel, std::uint8_t* out)
 {
-    const std::size_t n = row.size(), bpp = bytesPerPixel;
+    // The first pixel has no left neighbour; the loops after it have no branch, so that the
+    // compiler can vectorize them.
+    const std::size_t n = row.size(), bpp = std::min(bytesPerPixel, row.size());
     const std::uint8_t* x = row.data();
     const std::uint8_t* b = above.data();
     switch (filter) {
@@ -87,25 +89,30 @@ void ApplyPngFilter(PngFilter filter, std::span<const std::uint8_t> row, std::sp
         std::memcpy(out, x, n);
         break;
     case PngFilter::Sub:
-        for (std::size_t i = 0; i < n; ++i)
-            out[i] = static_cast<std::uint8_t>(x[i] - (i >= bpp ? x[i - bpp] : 0));
+        std::memcpy(out, x, bpp);
+        for (std::size_t i = bpp; i < n; ++i)
+            out[i] = static_cast<std::uint8_t>(x[i] - x[i - bpp]);
         break;
     case PngFilter::Up:
         for (std::size_t i = 0; i < n; ++i)
             out[i] = static_cast<std::uint8_t>(x[i] - b[i]);
         break;
     case PngFilter::Average:
-        for (std::size_t i = 0; i < n; ++i)
-            out[i] = static_cast<std::uint8_t>(x[i] - (((i >= bpp ? x[i - bpp] : 0) + b[i]) >> 1));
+        for (std::size_t i = 0; i < bpp; ++i)
+            out[i] = static_cast<std::uint8_t>(x[i] - (b[i] >> 1));
+        for (std::size_t i = bpp; i < n; ++i)
+            out[i] = static_cast<std::uint8_t>(x[i] - ((x[i - bpp] + b[i]) >> 1));
         break;
     case PngFilter::Paeth:
-        for (std::size_t i = 0; i < n; ++i)
-            out[i] = static_cast<std::uint8_t>(x[i] - (i >= bpp ? Paeth(x[i - bpp], b[i], b[i - bpp]) : b[i]));
+        for (std::size_t i = 0; i < bpp; ++i)
+            out[i] = static_cast<std::uint8_t>(x[i] - b[i]);
+        for (std::size_t i = bpp; i < n; ++i)
+            out[i] = static_cast<std::uint8_t>(x[i] - Paeth(x[i - bpp], b[i], b[i - bpp]));
         break;
     }
 }
 
-std::vector<std::uint8_t> FilteredScanlines(const Magick::Image& image, PngForm form)
+ByteBuffer FilteredScanlines(const Magick::Image& image, PngForm form)
 {
     const std::size_t width = image.columns(), height = image.rows();
     const std::size_t bytesPerPixel = static_cast<std::size_t>(PngChannels(form.colourType) * form.bitDepth / 8);
@@ -114,7 +121,7 @@ std::vector<std::uint8_t> FilteredScanlines(const Magick::Image& image, PngForm 
                                                  : PackerFor<16>(PngChannels(form.colourType));
     const bool matte = image.matte();
 
-    std::vector<std::uint8_t> out((rowBytes + 1) * height);
+    ByteBuffer out((rowBytes + 1) * height);
     std::vector<std::uint8_t> above(rowBytes, 0), row(rowBytes);
     std::vector<std::uint8_t> trial(rowBytes * kFilters.size());
     for (std::size_t y = 0; y < height; ++y) {
@@ -132,7 +139,7 @@ std::vector<std::uint8_t> FilteredScanlines(const Magick::Image& image, PngForm 
                 bestCost = cost;
             }
         }
-        std::uint8_t* line = out.data() + y * (rowBytes + 1);
+        std::uint8_t* line = out.data.get() + y * (rowBytes + 1);
         line[0] = static_cast<std::uint8_t>(kFilters[best]);
         std::memcpy(line + 1, trial.data() + best * rowBytes, rowBytes);
         std::swap(above, row);

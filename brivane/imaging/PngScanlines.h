@@ -2,6 +2,7 @@
 // The pixel data of a PNG before compression: each row packed in the chosen form and preceded by
 // the filter that makes it smallest by the minimum-sum-of-absolute-differences rule.
 
+#include "imaging/Deflate.h"
 #include "imaging/PngForm.h"
 
 #include <Magick++.h>
@@ -18,4 +19,4 @@ void ApplyPngFilter(PngFilter filter, std::span<const std::uint8_t> row, std::sp
                     std::size_t bytesPerPixel, std::uint8_t* out);
 
 // Every row of `image` in `form`: filter type byte, then the filtered samples.
-std::vector<std::uint8_t> FilteredScanlines(const Magick::Image& image, PngForm form);
+ByteBuffer FilteredScanlines(const Magick::Image& image, PngForm form);
