@@ -1,5 +1,7 @@
 #include "imaging/DepthConversion.h"
 
+#include <vector>
+
 namespace {
 
 // Palette entries a palette depth stands for; 0 for the others.
@@ -21,8 +23,17 @@ void ReduceToPalette(Magick::Image& image, int entries)
     image.quantize();
     image.type(Magick::PaletteType);
     // Encoders size the index by the colour map, so an image with few colours would otherwise
-    // come out shallower than asked; unused entries are harmless.
-    image.colorMapSize(static_cast<size_t>(entries));
+    // come out shallower than asked; unused entries are harmless. Growing the map rebuilds all
+    // of it as a grey ramp, so the colours in use are put back.
+    const size_t used = image.colorMapSize();
+    if (used < static_cast<size_t>(entries)) {
+        std::vector<Magick::Color> colours;
+        for (size_t i = 0; i < used; ++i)
+            colours.push_back(image.colorMap(i));
+        image.colorMapSize(static_cast<size_t>(entries));
+        for (size_t i = 0; i < used; ++i)
+            image.colorMap(i, colours[i]);
+    }
 }
 
 }  // namespace

@@ -88,15 +88,10 @@ bool OutputFile::HasData() const
 
 bool OutputFile::Commit()
 {
-    // On the disk before the rename, so that a crash leaves the old file or the whole new one.
+    // No fsync, as with QSaveFile before: the file systems in use flush a file renamed over
+    // another before the rename itself, and waiting for the disk would slow every save.
     const int fd = fd_;
     fd_ = -1;
-    if (::fsync(fd) != 0) {
-        const int error = errno;
-        ::close(fd);
-        errno = error;
-        return Fail();
-    }
     if (::close(fd) != 0 || ::rename(Native(temporary_).constData(), Native(path_).constData()) != 0)
         return Fail();
     committed_ = true;

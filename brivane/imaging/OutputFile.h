@@ -24,7 +24,7 @@ public:
     bool Write(const QByteArray& bytes);
     // Whether anything was written, by Write or by an encoder.
     bool HasData() const;
-    // Puts the complete file on the disk and under its final name.
+    // Puts the complete file under its final name.
     bool Commit();
     QString ErrorString() const { return error_; }
 

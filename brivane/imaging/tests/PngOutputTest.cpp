@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <cstdint>
@@ -84,6 +85,14 @@ Samples MagickSamples(const Magick::Image& image)
 }
 
 // Qt forgets the colour of fully transparent pixels, which nobody sees; the alpha stays.
+// Whether every sample is within one 8-bit step (257 in 16 bits) of the other's.
+bool WithinOneStep(const Samples& a, const Samples& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](std::uint16_t x, std::uint16_t y) {
+               return std::abs(int(x) - int(y)) <= 257;
+           });
+}
+
 Samples Visible(Samples samples)
 {
     for (size_t i = 0; i + 3 < samples.size(); i += 4)
@@ -262,10 +271,13 @@ TEST_F(PngOutput, FastWhereTheCoderWritesTheSameFormAndEveryFileHoldsTheSourcePi
         } else {
             EXPECT_EQ(saved.bytes, coder);
         }
-        // ConvertTo4Bpp and ConvertTo8Bpp leave the colour map, which every coder writes, out of
-        // step with the pixels; that is older than this writer and the same in every format.
-        if (c.depth == ColorDepth::Bpp8)
+        if (c.depth == ColorDepth::Bpp8) {
+            // The coder writes its own palette at 8 bits and may round an entry one step the
+            // other way.
+            EXPECT_TRUE(WithinOneStep(DecodedByMagick(saved.bytes), expected));
+            EXPECT_TRUE(WithinOneStep(Visible(DecodedByQt(saved.bytes)), Visible(expected)));
             continue;
+        }
         EXPECT_EQ(DecodedByMagick(saved.bytes), expected);
         EXPECT_EQ(Visible(DecodedByQt(saved.bytes)), Visible(expected));
     }

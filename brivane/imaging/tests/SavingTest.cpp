@@ -59,6 +59,22 @@ QSet<QRgb> Colours(const QImage& image)
     return colours;
 }
 
+// Mean absolute difference of the red, green and blue samples of two pictures of one size.
+double MeanDifference(const QImage& a, const QImage& b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB888), y = b.convertToFormat(QImage::Format_RGB888);
+    if (x.size() != y.size() || x.isNull())
+        return 255.0;
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const uchar* p = x.constScanLine(row);
+        const uchar* q = y.constScanLine(row);
+        for (int i = 0; i < x.width() * 3; ++i)
+            sum += std::abs(p[i] - q[i]);
+    }
+    return sum / (x.width() * x.height() * 3.0);
+}
+
 TEST_F(ImagingSave, EveryFormatFromEverySourceHasTheSourceSize)
 {
     struct Source {
@@ -126,6 +142,11 @@ TEST_F(ImagingSave, BmpCarriesTheDepthAndResolutionAsked)
             EXPECT_NEAR(header->pelsPerMeterX, 11811, 1);  // 300 dpi
             EXPECT_NEAR(header->pelsPerMeterY, 5906, 1);   // 150 dpi
             EXPECT_EQ(HeaderSize("bmp", out.bytes), QSize(64, 48));
+            // The palette depths keep the colours: two colours exactly, a photo within dithering.
+            if (depth.bitCount == 4 || depth.bitCount == 8) {
+                const double error = MeanDifference(QImage::fromData(out.bytes, "BMP"), QImage(source));
+                EXPECT_LT(error, source == twoColours ? 0.01 : depth.bitCount == 4 ? 40.0 : 20.0);
+            }
         }
     }
 }
