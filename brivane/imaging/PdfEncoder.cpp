@@ -1,6 +1,7 @@
 #include "imaging/PdfEncoder.h"
 
 #include "imaging/Deflate.h"
+#include "imaging/PngScanlines.h"
 
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
@@ -26,9 +27,13 @@ constexpr double kPointsPerInch = 72.0;
 constexpr double kMinPageSide = 3.0;      // points; smaller pages are not allowed
 constexpr double kMaxPageSide = 14400.0;  // points; larger ones are not portable
 constexpr int kOwnerPasswordBytes = 24;
-// Unfiltered samples: at this level libdeflate matches or beats zlib's default level (what qpdf
-// would use) in about half the time; levels above 9 are smaller still but slower than zlib.
-constexpr int kDeflateLevel = 9;
+// The image's rows go through the PNG filters first (a predictor every PDF reader knows since
+// PDF 1.2). On 12-megapixel photos, level 1 of the filtered rows gives files 42 % smaller than
+// raw samples deflated by zlib, at half the time; levels 2 to 6 save a further 5 % at up to
+// twice the time.
+constexpr int kImageLevel = 1;
+// Soft masks are mostly flat; they stay unfiltered.
+constexpr int kMaskLevel = 9;
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
@@ -55,12 +60,12 @@ std::string Number(double v) { return QString::number(v, 'f', 3).toStdString(); 
 
 // An 8-bit image XObject holding `samples` (one or three a pixel), deflated here; the writer
 // keeps Flate data as it is.
-QPDFObjectHandle ImageXObject(QPDF& pdf, std::span<const std::uint8_t> samples, size_t w, size_t h,
+// `decodeParms` says how the samples were filtered before deflating; null for not at all.
+QPDFObjectHandle ImageXObject(QPDF& pdf, const ByteBuffer& deflated, QPDFObjectHandle decodeParms, size_t w, size_t h,
                               const char* colorSpace)
 {
     QPDFObjectHandle stream = QPDFObjectHandle::newStream(&pdf);
-    stream.replaceStreamData(std::string(ZlibCompressor(kDeflateLevel).Compress(samples).View()), Name("/FlateDecode"),
-                             QPDFObjectHandle::newNull());
+    stream.replaceStreamData(std::string(deflated.View()), Name("/FlateDecode"), decodeParms);
     QPDFObjectHandle dict = stream.getDict();
     dict.replaceKey("/Type", Name("/XObject"));
     dict.replaceKey("/Subtype", Name("/Image"));
@@ -75,16 +80,18 @@ QPDFObjectHandle ImageXObject(QPDF& pdf, std::span<const std::uint8_t> samples, 
 QPDFObjectHandle ImageStream(QPDF& pdf, Magick::Image& image, bool grey, bool withAlpha)
 {
     const auto w = image.columns(), h = image.rows();
-    QPDFObjectHandle stream;
-    {
-        const ByteBuffer pixels(w * h * (grey ? 1 : 3));
-        image.write(0, 0, w, h, grey ? "I" : "RGB", Magick::CharPixel, pixels.data.get());
-        stream = ImageXObject(pdf, pixels.Span(), w, h, grey ? "/DeviceGray" : "/DeviceRGB");
-    }
+    // Predictor 15: every row starts with the PNG filter chosen for it.
+    QPDFObjectHandle parms = QPDFObjectHandle::parse("<< /Predictor 15 /BitsPerComponent 8 >>");
+    parms.replaceKey("/Colors", QPDFObjectHandle::newInteger(grey ? 1 : 3));
+    parms.replaceKey("/Columns", QPDFObjectHandle::newInteger(static_cast<long long>(w)));
+    const PngForm form{grey ? PngColourType::Grey : PngColourType::Rgb, 8};
+    QPDFObjectHandle stream = ImageXObject(pdf, ZlibCompressor(kImageLevel).Compress(FilteredScanlines(image, form).Span()),
+                                           parms, w, h, grey ? "/DeviceGray" : "/DeviceRGB");
     if (withAlpha) {
         const ByteBuffer alpha(w * h);
         image.write(0, 0, w, h, "A", Magick::CharPixel, alpha.data.get());
-        stream.getDict().replaceKey("/SMask", ImageXObject(pdf, alpha.Span(), w, h, "/DeviceGray"));
+        stream.getDict().replaceKey("/SMask", ImageXObject(pdf, ZlibCompressor(kMaskLevel).Compress(alpha.Span()),
+                                                           QPDFObjectHandle::newNull(), w, h, "/DeviceGray"));
     }
     return stream;
 }
