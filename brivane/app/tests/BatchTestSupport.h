@@ -3,15 +3,17 @@
 // observer that answers questions from a script and records everything it is told.
 
 #include "app/BatchConverter.h"
+#include "app/FileEntry.h"
 #include "imaging/ImagingControl.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include <functional>
 
 namespace test {
 
-class RecordingControl final : public IImagingControl {
+class RecordingControl : public IImagingControl {
 public:
     QStringList calls;
 
@@ -61,6 +63,15 @@ private:
     QString file_;
 };
 
+// One entry per path, in order.
+inline std::vector<FileEntry> Entries(const QStringList& paths)
+{
+    std::vector<FileEntry> entries;
+    for (const QString& path : paths)
+        entries.push_back(MakeFileEntry(path));
+    return entries;
+}
+
 class ScriptedObserver final : public IBatchObserver {
 public:
     std::function<OverwriteAnswer(const QString& question)> answer = [](const QString&) { return OverwriteAnswer::No; };
@@ -70,6 +81,7 @@ public:
     QStringList messages;
     QStringList openedFolders;
     QStringList begun;
+    QStringList ended;  // "NAME OUTCOME" of the source, in the order reported
 
     bool BeginFile(int index, int count, const QString& name) override
     {
@@ -81,10 +93,23 @@ public:
         questions << question;
         return answer(question);
     }
-    void EndFile(const BatchFileResult&) override {}
+    void EndFile(const BatchFileResult& r) override
+    {
+        static const char* const kOutcomes[] = {"saved", "declined", "failed"};
+        ended << QStringLiteral("%1 %2").arg(QFileInfo(r.source).fileName(), kOutcomes[static_cast<int>(r.outcome)]);
+    }
     bool KeepWaiting() override { return keepWaiting; }
     void ShowMessage(BatchMessage, const QString& text) override { messages << text; }
     void OpenFolder(const QString& folder) override { openedFolders << folder; }
+
+    // The file name each overwrite question asked about, in order.
+    QStringList AskedAbout() const
+    {
+        QStringList names;
+        for (const QString& q : questions)
+            names << QFileInfo(q.section(' ', 4, 4)).fileName();
+        return names;
+    }
 };
 
 }  // namespace test

@@ -14,13 +14,7 @@
 
 namespace {
 
-std::vector<FileEntry> Entries(const QStringList& paths)
-{
-    std::vector<FileEntry> entries;
-    for (const QString& path : paths)
-        entries.push_back(MakeFileEntry(path));
-    return entries;
-}
+using test::Entries;
 
 // The calls between loading and saving the first file, for `format`.
 QStringList SettingsCalls(const ConversionProfile& profile, const QString& format)
@@ -460,10 +454,7 @@ void BatchTest::twoWorkersWriteWhatOneWrites()
         BatchConverter batch(idle, p, out.path(), "TIF");
         batch.SetWorkers(jobs, CreateHeadlessImagingControl);
         summaries.push_back(batch.Run(Entries(files), observer));
-        QStringList asked;
-        for (const QString& q : observer.questions)
-            asked << QFileInfo(q.section(' ', 4, 4)).fileName();
-        QCOMPARE(asked, expectedQuestions);
+        QCOMPARE(observer.AskedAbout(), expectedQuestions);
         outputs.push_back(Contents(o));
     }
     using Outcome = BatchFileResult::Outcome;

@@ -1,6 +1,6 @@
 // The batch on several worker threads, with controls whose loads and saves take scripted
 // times: what the user sees stays in list order, files that share a file keep their order,
-// "to all" answers, never replacing, and cancelling while files are on their way.
+// "to all" answers and never replacing. Cancelling with real controls is in tst_batch.
 #include "BatchTestSupport.h"
 #include "TestSupport.h"
 
@@ -19,6 +19,7 @@
 namespace {
 
 using namespace std::chrono_literals;
+using test::Entries;
 
 // What every control of one batch did, in the order it happened, across threads.
 class SharedLog {
@@ -47,7 +48,7 @@ struct Script {
     std::chrono::milliseconds saveTime{0};
 };
 
-class ScriptedControl final : public IImagingControl {
+class ScriptedControl final : public test::RecordingControl {
 public:
     ScriptedControl(const Script& script, SharedLog& log) : script_(script), log_(log) {}
 
@@ -64,32 +65,6 @@ public:
         log_.Add("loaded " + name);
     }
     QString GetImageFile() const override { return file_; }
-    void SetJpegQuality(short) override {}
-    void SetKeepExif(bool) override {}
-    void SetTiffCompression(long) override {}
-    void SetBmpDpiX(short) override {}
-    void SetBmpDpiY(short) override {}
-    void SetGifMaxColors(short) override {}
-    void SetGifQuantizer(short) override {}
-    void SetGifErrorDiffusion(bool) override {}
-    void SetGifTransparentColor(long) override {}
-    void SetPdfCreator(const QString&) override {}
-    void SetPdfAuthor(const QString&) override {}
-    void SetPdfProducer(const QString&) override {}
-    void SetPdfTitle(const QString&) override {}
-    void SetPdfSubject(const QString&) override {}
-    void SetPdfKeywords(const QString&) override {}
-    void SetOutputPdfA(bool) override {}
-    void ConvertTo1Bpp() override {}
-    void ConvertTo4Bpp() override {}
-    void ConvertTo8Bpp() override {}
-    void ConvertTo8BppGray() override {}
-    void ConvertTo16Bpp() override {}
-    void ConvertTo24Bpp() override {}
-    void ConvertTo32Bpp() override {}
-    void SetPdfPasswords(const QString&, const QString&) override {}
-    void SetPdf40BitPermissions(bool, bool, bool, bool) override {}
-    void SetPdf128BitPermissions(bool, bool, bool, bool, bool, bool, bool, bool) override {}
     short SaveImage(const QString& base, const QString& format) override
     {
         const QString path = base + "." + format;
@@ -101,7 +76,6 @@ public:
         log_.Add("saved " + QFileInfo(path).fileName());
         return 1;
     }
-    short SaveResized(const QString& base, const QString& format, int, int) override { return SaveImage(base, format); }
     QString LastError() const override { return error_; }
 
 private:
@@ -109,48 +83,6 @@ private:
     SharedLog& log_;
     QString file_;
     QString error_;
-};
-
-std::vector<FileEntry> Entries(const QStringList& paths)
-{
-    std::vector<FileEntry> entries;
-    for (const QString& path : paths)
-        entries.push_back(MakeFileEntry(path));
-    return entries;
-}
-
-// An observer that also records when each file ended, and may cancel while waiting.
-class Observer final : public IBatchObserver {
-public:
-    std::function<OverwriteAnswer(const QString&)> answer = [](const QString&) { return OverwriteAnswer::No; };
-    int cancelAfterWaits = -1;  // KeepWaiting returns false from this call on
-    QStringList events;
-    QStringList messages;
-
-    bool BeginFile(int index, int, const QString& name) override
-    {
-        events << QStringLiteral("begin %1 %2").arg(index).arg(name);
-        return true;
-    }
-    OverwriteAnswer ConfirmOverwrite(const QString& question) override
-    {
-        events << "ask " + QFileInfo(question.section(' ', 4, 4)).fileName();
-        return answer(question);
-    }
-    void EndFile(const BatchFileResult& r) override
-    {
-        static const char* const kOutcomes[] = {"saved", "declined", "failed"};
-        events << QStringLiteral("end %1 %2").arg(QFileInfo(r.source).fileName(), kOutcomes[static_cast<int>(r.outcome)]);
-    }
-    bool KeepWaiting() override { return cancelAfterWaits < 0 || ++waits_ < cancelAfterWaits; }
-    void ShowMessage(BatchMessage, const QString& text) override { messages << text; }
-    void OpenFolder(const QString&) override {}
-
-    // The events of one kind ("ask", "end"), in order.
-    QStringList Only(const QString& kind) const { return events.filter(QRegularExpression("^" + kind + " ")); }
-
-private:
-    int waits_ = 0;
 };
 
 struct Batch {
@@ -183,7 +115,6 @@ private slots:
     void toAllAnswersHoldForTheRestOfThisBatch();
     void filesThatShareAFileKeepTheirOrder();
     void neverReplaceSkipsWithoutReading();
-    void cancelLetsTheRunningFilesEnd();
 };
 
 void BatchWorkersTest::whatTheUserSeesStaysInListOrder()
@@ -198,15 +129,15 @@ void BatchWorkersTest::whatTheUserSeesStaysInListOrder()
     // a loads slowest and the bad file fails: the later files are loaded meanwhile, but their
     // questions and ends come after a's.
     batch.script.loadTime = {{"a.png", 300ms}, {"bad.png", 100ms}};
-    Observer observer;
+    test::ScriptedObserver observer;
     observer.answer = [](const QString&) { return OverwriteAnswer::Yes; };
     const QStringList files{in.filePath("a.png"), in.filePath("bad.png"), in.filePath("b.png"), in.filePath("c.png"),
                             in.filePath("d.png")};
     const BatchSummary summary = batch.converter.Run(Entries(files), observer);
 
-    QCOMPARE(observer.Only("ask"), (QStringList{"ask a.bmp", "ask b.bmp", "ask c.bmp", "ask d.bmp"}));
-    QCOMPARE(observer.Only("end"), (QStringList{"end a.png saved", "end bad.png failed", "end b.png saved",
-                                                "end c.png saved", "end d.png saved"}));
+    QCOMPARE(observer.AskedAbout(), (QStringList{"a.bmp", "b.bmp", "c.bmp", "d.bmp"}));
+    QCOMPARE(observer.ended,
+             (QStringList{"a.png saved", "bad.png failed", "b.png saved", "c.png saved", "d.png saved"}));
     QVERIFY2(batch.log.IndexOf("loaded b.png") < batch.log.IndexOf("loaded a.png"), qPrintable(batch.log.Lines().join(", ")));
     QCOMPARE(summary.files.size(), std::size_t(5));
     QCOMPARE(summary.files[1].reason, QStringLiteral("damaged"));
@@ -228,21 +159,21 @@ void BatchWorkersTest::toAllAnswersHoldForTheRestOfThisBatch()
         QStringList asked;
         QByteArray replaced;  // which outputs hold the new content afterwards
     } cases[] = {
-        {{OverwriteAnswer::No, OverwriteAnswer::YesToAll}, {"ask a.bmp", "ask b.bmp"}, "-bcd"},
-        {{OverwriteAnswer::Yes, OverwriteAnswer::NoToAll}, {"ask a.bmp", "ask b.bmp"}, "a---"},
-        {{OverwriteAnswer::NoToAll}, {"ask a.bmp"}, "----"},
+        {{OverwriteAnswer::No, OverwriteAnswer::YesToAll}, {"a.bmp", "b.bmp"}, "-bcd"},
+        {{OverwriteAnswer::Yes, OverwriteAnswer::NoToAll}, {"a.bmp", "b.bmp"}, "a---"},
+        {{OverwriteAnswer::NoToAll}, {"a.bmp"}, "----"},
         {{OverwriteAnswer::Yes, OverwriteAnswer::No, OverwriteAnswer::Yes, OverwriteAnswer::No},
-         {"ask a.bmp", "ask b.bmp", "ask c.bmp", "ask d.bmp"}, "a-c-"},
+         {"a.bmp", "b.bmp", "c.bmp", "d.bmp"}, "a-c-"},
     };
     for (const auto& c : cases) {
         for (const char* name : {"a.bmp", "b.bmp", "c.bmp", "d.bmp"})
             Touch(o, name);
         Batch batch(2, p, out.path());
-        Observer observer;
+        test::ScriptedObserver observer;
         QList<OverwriteAnswer> answers = c.answers;
         observer.answer = [&answers](const QString&) { return answers.takeFirst(); };
         batch.converter.Run(Entries(files), observer);
-        QCOMPARE(observer.Only("ask"), c.asked);
+        QCOMPARE(observer.AskedAbout(), c.asked);
         QByteArray replaced;
         for (const char name : QByteArray("abcd"))
             replaced += test::ReadAll(o.filePath(QString(QChar(name)) + ".bmp")) == "old" ? '-' : name;
@@ -262,9 +193,9 @@ void BatchWorkersTest::filesThatShareAFileKeepTheirOrder()
     const QString firstOutput = QDir(out.path()).filePath("x_a.bmp");
     Batch batch(3, p, out.path());
     batch.script.saveTime = 200ms;
-    Observer observer;
+    test::ScriptedObserver observer;
     const BatchSummary summary = batch.converter.Run(Entries({a, a, firstOutput}), observer);
-    QCOMPARE(observer.Only("ask"), QStringList{"ask x_a.bmp"});
+    QCOMPARE(observer.AskedAbout(), QStringList{"x_a.bmp"});
     QCOMPARE(summary.files[1].outcome, BatchFileResult::Outcome::Declined);
     const QStringList log = batch.log.Lines();
     QVERIFY2(log.indexOf("saved x_a.bmp") < log.indexOf("load x_a.bmp"), qPrintable(log.join(", ")));
@@ -280,33 +211,14 @@ void BatchWorkersTest::neverReplaceSkipsWithoutReading()
     p.OverWrite = 0;  // would replace silently
     Batch batch(2, p, out.path());
     batch.converter.SetNeverReplace(true);
-    Observer observer;
+    test::ScriptedObserver observer;
     const BatchSummary summary = batch.converter.Run(Entries({in.filePath("a.png"), in.filePath("b.png")}), observer);
     QCOMPARE(summary.files[0].outcome, BatchFileResult::Outcome::Declined);
     QCOMPARE(summary.files[1].outcome, BatchFileResult::Outcome::Saved);
-    QVERIFY(observer.Only("ask").isEmpty());
+    QVERIFY(observer.AskedAbout().isEmpty());
     QCOMPARE(test::ReadAll(o.filePath("a.bmp")), QByteArray("old"));
     QVERIFY(!batch.log.Lines().contains("load a.png"));
     QCOMPARE(observer.messages, QStringList{"Save Completed"});
-}
-
-void BatchWorkersTest::cancelLetsTheRunningFilesEnd()
-{
-    QTemporaryDir in, out;
-    Batch batch(2, ConversionProfile{}, out.path());
-    batch.script.saveTime = 300ms;
-    Observer observer;
-    observer.cancelAfterWaits = 1;  // the first look at the window finds Cancel pressed
-    QStringList files;
-    for (const char* name : {"a.png", "b.png", "c.png", "d.png", "e.png"})
-        files << in.filePath(name);
-    const BatchSummary summary = batch.converter.Run(Entries(files), observer);
-    QVERIFY(summary.cancelled);
-    // Both workers had a file; those two end, no other begins.
-    QCOMPARE(observer.events.filter("begin").size(), 2);
-    QCOMPARE(observer.Only("end"), (QStringList{"end a.png saved", "end b.png saved"}));
-    QCOMPARE(QDir(out.path()).entryList(QDir::Files), (QStringList{"a.bmp", "b.bmp"}));
-    QCOMPARE(observer.messages, QStringList{"Conversion cancelled: 2 of 5 files converted."});
 }
 
 QTEST_MAIN(BatchWorkersTest)
