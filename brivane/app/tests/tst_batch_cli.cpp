@@ -37,7 +37,6 @@ private slots:
     void overwriteQuestionsAreNoUnlessYes();
     void anOutputOntoItsSourceFails();
     void noClobberNeverReplaces();
-    void severalJobsPrintInListOrder();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -159,26 +158,6 @@ void BatchCliTest::noClobberNeverReplaces()
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, "skipped " + out + ": exists\nok " + dir_->filePath("p_b.png") + "\n");
     QCOMPARE(test::ReadAll(out), QByteArray("stale"));
-}
-
-void BatchCliTest::severalJobsPrintInListOrder()
-{
-    // The first file is the slowest, so with two workers the later ones end first.
-    QImage big(2400, 1800, QImage::Format_RGB32);
-    for (int y = 0; y < big.height(); ++y)
-        for (int x = 0; x < big.width(); ++x)
-            big.setPixel(x, y, qRgb(x % 251, y % 241, (x * y) % 256));
-    const QString first = dir_->filePath("big.png");
-    QVERIFY(big.save(first));
-    QStringList files{first};
-    QString expected = "ok " + dir_->filePath("p_big.bmp") + "\n";
-    for (int n = 0; n < 5; ++n) {
-        files << test::MakeImage(dir_->filePath(QStringLiteral("s%1.png").arg(n)));
-        expected += "ok " + dir_->filePath(QStringLiteral("p_s%1.bmp").arg(n)) + "\n";
-    }
-    const Run run = Batch(QStringList{"--jobs", "2", "--format", "bmp", "--output", dir_->path(), "--profile", profile_} + files);
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, expected);
 }
 
 QTEST_MAIN(BatchCliTest)

@@ -133,14 +133,12 @@ void BatchWorkersTest::whatTheUserSeesStaysInListOrder()
     observer.answer = [](const QString&) { return OverwriteAnswer::Yes; };
     const QStringList files{in.filePath("a.png"), in.filePath("bad.png"), in.filePath("b.png"), in.filePath("c.png"),
                             in.filePath("d.png")};
-    const BatchSummary summary = batch.converter.Run(Entries(files), observer);
+    batch.converter.Run(Entries(files), observer);
 
     QCOMPARE(observer.AskedAbout(), (QStringList{"a.bmp", "b.bmp", "c.bmp", "d.bmp"}));
     QCOMPARE(observer.ended,
              (QStringList{"a.png saved", "bad.png failed", "b.png saved", "c.png saved", "d.png saved"}));
     QVERIFY2(batch.log.IndexOf("loaded b.png") < batch.log.IndexOf("loaded a.png"), qPrintable(batch.log.Lines().join(", ")));
-    QCOMPARE(summary.files.size(), std::size_t(5));
-    QCOMPARE(summary.files[1].reason, QStringLiteral("damaged"));
     QVERIFY(observer.messages.value(0).startsWith("1 of 5 files failed:\n" + files[1] + ": damaged"));
     for (const char* name : {"a", "b", "c", "d"})
         QCOMPARE(test::ReadAll(o.filePath(QString(name) + ".bmp")), QByteArray(name) + ".png");
