@@ -155,7 +155,6 @@ void CImageViewer::Open(const QString& path, int page)
     }
     if (doc_ && pageSize_.isEmpty())
         pageSize_ = doc_->Size();
-    reducedDoc_ = doc_ && doc_->Size() != pageSize_;
     if (!path.isEmpty() && !doc_ && error.isEmpty())
         error = QStringLiteral("no such page");
     SetLastError(error);
@@ -164,16 +163,15 @@ void CImageViewer::Open(const QString& path, int page)
 
 LoadedImage* CImageViewer::FullDocument() const
 {
-    if (reducedDoc_ && !fullLoadFailed_) {
+    if (Reduced() && !fullLoadFailed_) {
         if (std::unique_ptr<LoadedImage> full = engine_->Load(imageFile_, page_)) {
             doc_ = std::move(full);
             pageSize_ = doc_->Size();
-            reducedDoc_ = false;
         } else {
             fullLoadFailed_ = true;
         }
     }
-    return reducedDoc_ ? nullptr : doc_.get();
+    return Reduced() ? nullptr : doc_.get();
 }
 
 void CImageViewer::SetMaxShownSize(QSize size)

@@ -93,6 +93,8 @@ private:
     friend class CImageCanvas;
     void Open(const QString& path, int page);
     LoadedImage* FullDocument() const;
+    // Whether the page held is a reduced picture of the file's page.
+    bool Reduced() const { return doc_ && doc_->Size() != pageSize_; }
     QSize DeviceSize(QSize logical) const;
     void UpdateLayout();
     void Zoom(int delta);
@@ -103,10 +105,9 @@ private:
     QPoint ToImage(const QPoint& global) const;
 
     std::unique_ptr<IImageEngine> engine_;
-    // The loaded page, or a reduced picture of it (reducedDoc_) that is replaced by the whole page
+    // The loaded page, or a reduced picture of it (Reduced()) that is replaced by the whole page
     // when something needs it; hence mutable.
     mutable std::unique_ptr<LoadedImage> doc_;
-    mutable bool reducedDoc_ = false;
     mutable bool fullLoadFailed_ = false;  // the file changed or went since: keep the reduced picture
     mutable QSize pageSize_;
     int page_ = 0;

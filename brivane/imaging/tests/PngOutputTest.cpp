@@ -84,7 +84,6 @@ Samples MagickSamples(const Magick::Image& image)
     return out;
 }
 
-// Qt forgets the colour of fully transparent pixels, which nobody sees; the alpha stays.
 // Whether every sample is within one 8-bit step (257 in 16 bits) of the other's.
 bool WithinOneStep(const Samples& a, const Samples& b)
 {
@@ -93,6 +92,7 @@ bool WithinOneStep(const Samples& a, const Samples& b)
            });
 }
 
+// Qt forgets the colour of fully transparent pixels, which nobody sees; the alpha stays.
 Samples Visible(Samples samples)
 {
     for (size_t i = 0; i + 3 < samples.size(); i += 4)
