@@ -42,6 +42,7 @@ constexpr EffortStep kLadder[] = {
     {1, {LadderStep::Prepared, Preparation::LocalStretch, kDefaultScanLines}},
     {3, {LadderStep::FrontEnd, Preparation::Grey, 0, 3}},
     {3, {LadderStep::Prepared, Preparation::SharpStretch, kDefaultScanLines}},
+    {3, {LadderStep::FrontEnd, Preparation::Grey, 0, 4}},
 };
 
 PlacedImage Prepare(const PlacedImage& grey, Preparation preparation)

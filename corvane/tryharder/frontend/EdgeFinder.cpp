@@ -1,6 +1,7 @@
 #include "tryharder/frontend/EdgeFinder.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace corvane::tryharder {
 
@@ -59,6 +60,23 @@ bool StartEdges(const std::vector<float>& samples, const EdgeOptions& options, E
 }
 
 }  // namespace
+
+float NoiseFloor(const std::vector<float>& samples)
+{
+    // The median step of Gaussian noise is about its deviation; a window of a few dozen samples
+    // spans some five deviations of it, and six keep plain paper free of edges.
+    constexpr float kDeviations = 6.0f;
+    if (samples.size() < 2) {
+        return 0.0f;
+    }
+    std::vector<float> steps(samples.size() - 1);
+    for (std::size_t i = 0; i + 1 < samples.size(); ++i) {
+        steps[i] = std::abs(samples[i + 1] - samples[i]);
+    }
+    const auto middle = steps.begin() + static_cast<std::ptrdiff_t>(steps.size() / 2);
+    std::nth_element(steps.begin(), middle, steps.end());
+    return kDeviations * *middle;
+}
 
 void FindEdges(const std::vector<float>& samples, const EdgeOptions& options, EdgeList& out)
 {

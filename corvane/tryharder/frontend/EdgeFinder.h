@@ -20,7 +20,13 @@ struct EdgeOptions {
     float minContrast = 24.0f;  // a window with less range than this holds no edge
     bool betweenExtremes = false;  // FindEdgesBetweenExtremes instead of the local threshold
     float minSwing = 0.2f;      // share of the local range a light or dark extreme must stand out by
+    bool noiseFloor = false;    // minContrast raised above the line's own noise (NoiseFloor)
 };
+
+// A contrast that the line's noise alone rarely reaches within a window: a multiple of the
+// median step between neighbouring samples, which in plain paper is noise and on a symbol is
+// mostly inside its bars and spaces.
+float NoiseFloor(const std::vector<float>& samples);
 
 // Edges where the line crosses the mean of its local minimum and maximum, placed by linear
 // interpolation between the two samples either side.

@@ -75,10 +75,14 @@ void ReadLineCandidates(const GreyView& image, const ScanLineGeometry& line, int
     out.clear();
     thread_local Scratch s;
     SampleLine(image, line, across, s.samples);
+    EdgeOptions used = options;
+    if (options.noiseFloor) {
+        used.minContrast = std::max(options.minContrast, NoiseFloor(s.samples));
+    }
     if (options.betweenExtremes) {
-        FindEdgesBetweenExtremes(s.samples, options, s.edges);
+        FindEdgesBetweenExtremes(s.samples, used, s.edges);
     } else {
-        FindEdges(s.samples, options, s.edges);
+        FindEdges(s.samples, used, s.edges);
     }
     const std::vector<float>& e = s.edges.edges;
     if (e.size() < kMinEdges) {

@@ -24,6 +24,9 @@ constexpr float kTilts[] = {-8.0f, 8.0f, -16.0f, 16.0f, -24.0f, 24.0f};
 constexpr int kTiltCount = static_cast<int>(std::size(kTilts));
 // Centres of level 3 lines along the other axis.
 constexpr int kTiltedLines = 8;
+// Pixels averaged across a level 4 line. Noise and JPEG blocks vary from row to row while bars
+// run on; seven keep a symbol of the usual height inside the band on a tilt of a few degrees.
+constexpr int kWideAcross = 7;
 
 // Every `step`-th position, shifted by `phase`, nearest the middle first: a symbol in the middle
 // of the picture, the usual case, is found before the rest is read.
@@ -57,7 +60,8 @@ PlannedLine Column(const GreyView& image, int x)
 
 // Rows and columns every 1/kSparseLines of the picture, or those halfway between them, taking a
 // row and a column in turn so that a symbol either way up is found as early.
-void AddStraight(const GreyView& image, bool between, bool betweenExtremes, std::vector<PlannedLine>& out)
+void AddStraight(const GreyView& image, bool between, bool betweenExtremes, std::vector<PlannedLine>& out,
+                 int across = PlannedLine{}.across)
 {
     const auto positions = [&](int size) {
         const int step = std::max(1, size / kSparseLines);
@@ -70,6 +74,8 @@ void AddStraight(const GreyView& image, bool between, bool betweenExtremes, std:
                                  k < columns.size() ? Column(image, columns[k]) : PlannedLine{}}) {
             if (line.geometry.length > 0) {
                 line.edgeOptions.betweenExtremes = betweenExtremes;
+                line.across = across;
+                line.edgeOptions.noiseFloor = across > PlannedLine{}.across;
                 out.push_back(line);
             }
         }
@@ -121,6 +127,12 @@ std::vector<PlannedLine> PlanLines(const GreyView& image, int level)
         AddStraight(image, true, true, out);
     } else if (level == 3) {
         AddTilted(image, out);
+    } else if (level == 4) {
+        // The rows and columns of level 2 through a wider band, with either edge finder.
+        for (const bool between : {false, true}) {
+            AddStraight(image, between, false, out, kWideAcross);
+            AddStraight(image, between, true, out, kWideAcross);
+        }
     }
     return out;
 }

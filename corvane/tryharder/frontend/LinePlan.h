@@ -9,7 +9,7 @@
 
 namespace corvane::tryharder {
 
-inline constexpr int kFrontEndLevels = 3;
+inline constexpr int kFrontEndLevels = 4;
 
 struct PlannedLine {
     ScanLineGeometry geometry;
@@ -22,7 +22,8 @@ struct PlannedLine {
 
 // Level 1: rows and columns, sparse, from the centre outwards, against a local threshold. Level 2:
 // the same and the rows and columns between them, with edges between extremes. Level 3: lines
-// tilted either way from rows and columns. A line keeps its id at every level that reads it.
+// tilted either way from rows and columns. Level 4: the rows and columns of level 2 averaged across
+// a wider band, for noise. A line keeps its id at every level that reads it.
 std::vector<PlannedLine> PlanLines(const GreyView& image, int level);
 
 }  // namespace corvane::tryharder

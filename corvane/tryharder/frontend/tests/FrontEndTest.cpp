@@ -18,6 +18,7 @@
 #include "reader/RunExtraction.h"
 #include "tryharder/FrontEnd.h"
 #include "tryharder/frontend/CheckCharacters.h"
+#include "tryharder/frontend/EdgeFinder.h"
 
 namespace corvane::tryharder {
 namespace {
@@ -151,6 +152,66 @@ TEST(FrontEnd, ReadsEachSymbologyAtNonWholeWidthsBlurredNoisyShadedGreyOnGrey)
                         << text << " instead of " << symbol.expected << " at " << width;
                 }
             }
+        }
+    }
+}
+
+TEST(FrontEnd, TheNoiseFloorFollowsTheLinesNoise)
+{
+    std::mt19937 random(3);
+    std::normal_distribution<float> noise(0.0f, 10.0f);
+    std::vector<float> paper(600);
+    for (float& v : paper) {
+        v = 200.0f + noise(random);
+    }
+    // Six times the median step, which for Gaussian noise is about its deviation.
+    const float floor = NoiseFloor(paper);
+    EXPECT_GT(floor, 45.0f);
+    EXPECT_LT(floor, 75.0f);
+    // Plain paper this noisy shows edges against the usual contrast, none above the floor.
+    EdgeOptions usual;
+    EdgeList edges;
+    FindEdges(paper, usual, edges);
+    EXPECT_FALSE(edges.edges.empty());
+    EdgeOptions raised;
+    raised.minContrast = floor;
+    FindEdges(paper, raised, edges);
+    EXPECT_TRUE(edges.edges.empty());
+    // Clean bars: the steps are edges, not noise, and set no floor.
+    std::vector<float> bars(600);
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        bars[i] = (i / 9) % 2 ? 40.0f : 210.0f;
+    }
+    EXPECT_EQ(NoiseFloor(bars), 0.0f);
+    EXPECT_EQ(NoiseFloor({}), 0.0f);
+}
+
+TEST(FrontEnd, HeavyNoiseIsReadOnlyThroughTheWideBand)
+{
+    // Noise in the margins gives the usual lines edges there, so that no stretch of bars stands
+    // alone; the wide band averages it down and the floor keeps the margins plain.
+    const Symbol symbols[] = {
+        {BARCODE_C25IND, "2053010151", false, "Industrial25:2053010151"},
+        {BARCODE_C25STANDARD, "4822279", false, "Matrix25:4822279"},
+    };
+    for (const Symbol& symbol : symbols) {
+        const std::u16string modules = EncodeWithZint(symbol.symbology, symbol.data).modules;
+        for (const float width : {2.6f, 3.7f}) {
+            Print print;
+            print.moduleWidth = width;
+            print.noise = 16.0f;
+            print.dark = 110;
+            print.light = 200;
+            const GreyImage image = PrintSymbol(modules, symbol.twoWidth, print);
+            for (int level = 1; level < FrontEndLevels(); ++level) {
+                EXPECT_FALSE(VerifiedTexts(ReadLevel(image, level)).count(symbol.expected))
+                    << symbol.expected << " at " << width << " px, level " << level;
+            }
+            const std::map<std::string, int> wide = VerifiedTextLines(ReadLevel(image, FrontEndLevels()));
+            ASSERT_TRUE(wide.count(symbol.expected)) << symbol.expected << " at " << width << " px";
+            // Two lines must agree on a symbology without a check character.
+            EXPECT_GE(wide.at(symbol.expected), 2);
+            EXPECT_EQ(wide.size(), 1u) << symbol.expected << " at " << width << " px";
         }
     }
 }
