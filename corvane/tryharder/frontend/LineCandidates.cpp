@@ -28,6 +28,28 @@ struct Scratch {
     std::u16string twoWidths;
 };
 
+// The mean width of the one-module elements of `modules`, whose elements are `widths`: margins
+// are counted in these. A two-width reading writes a wide element as two modules however wide it
+// is printed, so its length over its module count overstates the module where wide is near three.
+float NarrowWidth(const std::u16string& modules, const std::vector<float>& widths, float length)
+{
+    float sum = 0;
+    int count = 0;
+    std::size_t element = 0;
+    for (std::size_t i = 0; i < modules.size() && element < widths.size(); ++element) {
+        std::size_t j = i;
+        while (j < modules.size() && modules[j] == modules[i]) {
+            ++j;
+        }
+        if (j - i == 1) {
+            sum += widths[element];
+            ++count;
+        }
+        i = j;
+    }
+    return count > 0 ? sum / static_cast<float>(count) : length / static_cast<float>(modules.size());
+}
+
 void AddFitted(Scratch& s, float firstEdge, float lastEdge, float before, float after,
                std::vector<LineCandidate>& out)
 {
@@ -35,7 +57,7 @@ void AddFitted(Scratch& s, float firstEdge, float lastEdge, float before, float 
         if (DetectBarcodeType(m) == BarcodeUnknown) {
             continue;
         }
-        const float module = std::abs(lastEdge - firstEdge) / static_cast<float>(m.size());
+        const float module = NarrowWidth(m, s.widths, std::abs(lastEdge - firstEdge));
         out.push_back({std::move(m), firstEdge, lastEdge, before / module, after / module});
     }
 }

@@ -14,7 +14,7 @@ struct LineCandidate {
     std::u16string modules;  // in reading order: a stretch read from its far end is reversed
     float firstEdge = 0;     // outer edge of the first bar read, in samples along the line
     float lastEdge = 0;      // outer edge of the last bar read
-    float marginBefore = 0;  // light before the first bar read, in modules (0 at the line's end)
+    float marginBefore = 0;  // light before the first bar read, in narrow elements (0 at the line's end)
     float marginAfter = 0;   // and after the last
 };
 

@@ -216,6 +216,62 @@ TEST(FrontEnd, HeavyNoiseIsReadOnlyThroughTheWideBand)
     }
 }
 
+TEST(FrontEnd, QuietZonesOfAWideRatioThreeSymbolAreCountedInNarrowElements)
+{
+    // Matrix 2 of 5 prints wide elements three modules wide and its guard bars four; the module
+    // grows along the row, as on a label seen at a slant, so only the two-width reading fits. Its
+    // margins of twelve modules are quiet zones, though the narrower one is under nine of the
+    // module its length over its module count would give.
+    const std::u16string modules = EncodeWithZint(BARCODE_C25STANDARD, "4822279").modules;
+    const float first = 3.0f;
+    const float last = 3.9f;
+    const float quiet = 12.0f;
+    const float border = 20.0f;  // dark surround beyond each margin
+    // Element boundaries, the dark surround and margins included, in pixels from the left.
+    std::vector<float> bounds{0.0f, border};
+    float x = border + quiet * first;
+    bounds.push_back(x);
+    for (std::size_t i = 0; i < modules.size();) {
+        std::size_t j = i;
+        while (j < modules.size() && modules[j] == modules[i]) {
+            ++j;
+        }
+        const float share = static_cast<float>(i) / static_cast<float>(modules.size());
+        x += static_cast<float>(j - i) * (first + (last - first) * share);
+        bounds.push_back(x);
+        i = j;
+    }
+    x += quiet * last;
+    bounds.push_back(x);
+    bounds.push_back(x + border);
+    const int width = static_cast<int>(std::ceil(bounds.back()));
+    const int height = 30;
+    // Runs alternate dark (surround), light (margin), dark (first bar), ...; pixels take the dark
+    // share of their area.
+    std::vector<float> darkShare(static_cast<std::size_t>(width), 0.0f);
+    for (std::size_t k = 0; k + 1 < bounds.size(); k += 2) {
+        for (int px = 0; px < width; ++px) {
+            const float overlap = std::min(bounds[k + 1], px + 1.0f) - std::max(bounds[k], static_cast<float>(px));
+            darkShare[static_cast<std::size_t>(px)] += std::max(0.0f, overlap);
+        }
+    }
+    GreyImage image{width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width * height))};
+    for (int y = 0; y < height; ++y) {
+        for (int px = 0; px < width; ++px) {
+            image.pixels[static_cast<std::size_t>(y * width + px)] =
+                static_cast<std::uint8_t>(std::lround(220.0f - 190.0f * darkShare[static_cast<std::size_t>(px)]));
+        }
+    }
+    int quietReads = 0;
+    for (const LineRead& r : ReadLevel(image, 1)) {
+        const DecodedSymbol d = DecodeModuleString(r.modules);
+        if (d.text == u"4822279" && d.typeName == u"Matrix25") {
+            quietReads += r.quietBefore && r.quietAfter;
+        }
+    }
+    EXPECT_GT(quietReads, 0);
+}
+
 TEST(FrontEnd, PiecesOfATiltedSymbolWithoutCheckCharacterAreNotReported)
 {
     // Rows cross a tilted symbol's bars at a slant: light above and below a piece of it looks
