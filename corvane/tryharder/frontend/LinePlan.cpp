@@ -82,7 +82,7 @@ void AddStraight(const GreyView& image, bool between, bool betweenExtremes, std:
     }
 }
 
-void AddTilted(const GreyView& image, std::vector<PlannedLine>& out)
+void AddTilted(const GreyView& image, std::vector<PlannedLine>& out, bool wide = false)
 {
     const std::vector<int> rows = CentreOut(image.height, std::max(1, image.height / kTiltedLines), 0);
     const std::vector<int> columns = CentreOut(image.width, std::max(1, image.width / kTiltedLines), 0);
@@ -94,6 +94,10 @@ void AddTilted(const GreyView& image, std::vector<PlannedLine>& out)
             PlannedLine line;
             line.angled = true;
             line.across = 1;  // interpolation already averages neighbours; a third of the time
+            if (wide) {  // for noise: averaged like a row, edges above the noise floor
+                line.across = PlannedLine{}.across;
+                line.edgeOptions.noiseFloor = true;
+            }
             if (k < rows.size()) {
                 line.degrees = kTilts[t];
                 line.geometry = LineThrough(image, midX, static_cast<float>(rows[k]) + 0.5f, line.degrees);
@@ -128,11 +132,13 @@ std::vector<PlannedLine> PlanLines(const GreyView& image, int level)
     } else if (level == 3) {
         AddTilted(image, out);
     } else if (level == 4) {
-        // The rows and columns of level 2 through a wider band, with either edge finder.
+        // The rows and columns of level 2 through a wider band, with either edge finder, and the
+        // tilted lines of level 3 through the usual one; all with edges above the line's noise.
         for (const bool between : {false, true}) {
             AddStraight(image, between, false, out, kWideAcross);
             AddStraight(image, between, true, out, kWideAcross);
         }
+        AddTilted(image, out, true);
     }
     return out;
 }
