@@ -8,6 +8,7 @@
 #include "tryharder/Findings.h"
 #include "tryharder/frontend/CheckCharacters.h"
 #include "tryharder/Ladder.h"
+#include "tryharder/PlacedImage.h"
 
 #include <gtest/gtest.h>
 #include <zint.h>
@@ -129,6 +130,32 @@ TEST(Acceptance, TwoOfFiveNeedsTwoScanLinesWholeCharactersAndQuietZones)
     EXPECT_EQ(cropped.All().size(), 1u);
 }
 
+TEST(Acceptance, TwoOfFiveQuietZonesAreEightModulesOnFrontEndLinesAndTenOnBands)
+{
+    // The front end counts margins in the modules beside them, where a curved label shows fewer
+    // than ten; the band reader's lines may enter a tilted symbol through its bars' tops.
+    const std::u16string modules = ModulesOf(BARCODE_C25IND, "123456");
+    const auto accepted = [&](int step, double margin) {
+        Findings findings;
+        Acceptance acceptance(findings);
+        for (long line : {1, 2}) {
+            Reading r = ReadingOf(u"Industrial25", u"123456", modules, line);
+            r.finding.step = step;
+            r.after = Margin{margin, false};
+            acceptance.Offer(r);
+        }
+        return findings.All().size() == 1;
+    };
+    for (const int step : {CorvaneStepScanLines, CorvaneStepAngled}) {
+        EXPECT_TRUE(accepted(step, 8.5)) << step;
+        EXPECT_FALSE(accepted(step, 7.5)) << step;
+    }
+    for (const int step : {CorvaneStepBands, CorvaneStepPrepared}) {
+        EXPECT_FALSE(accepted(step, 8.5)) << step;
+        EXPECT_TRUE(accepted(step, 10)) << step;
+    }
+}
+
 TEST(Acceptance, WholeTwoOfFiveLengthsOfRealSymbols)
 {
     for (const auto& [symbology, type] : {std::pair{BARCODE_C25INTER, u"Interleaved25"},
@@ -248,6 +275,31 @@ TEST(BandStep, MarginsCountLightModulesAndTheEdge)
     const auto [nearEdge, unused] = MarginsOf(image, BandLine{3, 2, 58, 2}, 55);
     EXPECT_TRUE(nearEdge.edge);
     EXPECT_LT(nearEdge.modules, 4);
+}
+
+TEST(BandStep, OneBandReadInTwoCopiesIsOneScanLine)
+{
+    // A symbol only a few rows high: one band of twenty crosses it. Each prepared copy reads that
+    // band again, and the copies must not confirm each other.
+    const std::u16string modules = ModulesOf(BARCODE_C25IND, "2053010151");
+    ASSERT_FALSE(modules.empty());
+    test::TestPage page(static_cast<int>(modules.size()) * 2 + 120, 200);
+    page.DrawModules(60, 101, modules, 2, 4);
+    const CorvaneBitmap bmp = page.Bitmap();
+    const PlacedImage placed{GreyFromArea(bmp, 0, 0, page.Width(), page.Height()), 0, 0};
+
+    CorvaneBitmap copy = placed.image.Bitmap();
+    ReadContext context;
+    ReadImageInto(context, &copy, 0, 0, page.Height(), page.Width(), 20, 3);
+    ASSERT_EQ(context.barcodes.size(), 1u);
+    ASSERT_EQ(context.barcodes.front().value, u"2053010151");
+    ASSERT_EQ(context.barcodes.front().bands, 1);
+
+    Findings findings;
+    Acceptance acceptance(findings);
+    OfferBandReadings(placed, 20, CorvaneStepBands, acceptance);
+    OfferBandReadings(placed, 20, CorvaneStepPrepared, acceptance);
+    EXPECT_TRUE(findings.All().empty());
 }
 
 }  // namespace

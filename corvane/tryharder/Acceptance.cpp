@@ -17,8 +17,9 @@ constexpr int kMinScore = 60;
 // What a symbology needs beyond a passing check character.
 struct Rule {
     std::u16string_view type;
-    double quietBefore;   // modules of light wanted before the first bar, and after the last
-    double quietAfter;
+    double quiet;         // modules of light wanted before the first bar, and after the last
+    double bandQuiet;     // the same for the band reader, which cannot tell a line entering a
+                          // tilted symbol through its bars' tops from one crossing it whole
     double quietToEdge;   // fewer will do when the light runs into the image's edge
     bool fullRead;        // no unread character: nothing could tell noise from a partial read
     bool wholeTwoOfFive;  // whole 2 of 5 characters
@@ -31,11 +32,14 @@ struct Rule {
 
 // No 2 of 5 symbol holds five light modules in a row, so one cut by the image's edge has less.
 constexpr double kLightBeforeEdge = 5;
+// Printed 2 of 5 symbols want ten; on a curved label the margin at the far side shows fewer of
+// the modules nearest it, and eight is still well beyond any light inside a symbol.
+constexpr double kTwoOfFiveQuiet = 8;
 
 constexpr Rule kRules[] = {
-    {u"Interleaved25", kQuietZoneModules, kQuietZoneModules, kLightBeforeEdge, true, true, 2, 2},
-    {u"Industrial25", kQuietZoneModules, kQuietZoneModules, kLightBeforeEdge, true, true, 2, 2},
-    {u"Matrix25", kQuietZoneModules, kQuietZoneModules, kLightBeforeEdge, true, true, 2, 2},
+    {u"Interleaved25", kTwoOfFiveQuiet, kQuietZoneModules, kLightBeforeEdge, true, true, 2, 2},
+    {u"Industrial25", kTwoOfFiveQuiet, kQuietZoneModules, kLightBeforeEdge, true, true, 2, 2},
+    {u"Matrix25", kTwoOfFiveQuiet, kQuietZoneModules, kLightBeforeEdge, true, true, 2, 2},
     {u"Code11", 5, 5, 5, false, false, 1, 1, 2},
     // Also found in a retail symbol's add-on, with a check that passes one time in ten; a
     // second scan line with the same text makes that chance small.
@@ -110,15 +114,16 @@ void Acceptance::Offer(const Reading& reading)
     if (!PassesCheck(f.type, f.text, reading.modules))
         return;
     if (const Rule* rule = RuleFor(f.type)) {
-        if (!Quiet(reading.before, rule->quietBefore, rule->quietToEdge) ||
-            !Quiet(reading.after, rule->quietAfter, rule->quietToEdge))
+        const bool band = reading.finding.step == CorvaneStepBands || reading.finding.step == CorvaneStepPrepared;
+        const double quiet = band ? rule->bandQuiet : rule->quiet;
+        if (!Quiet(reading.before, quiet, rule->quietToEdge) || !Quiet(reading.after, quiet, rule->quietToEdge)) {
             return;
+        }
         if ((rule->fullRead && f.score < 100) ||
-            (rule->wholeTwoOfFive && !HasWholeTwoOfFiveLength(f.type, reading.modules)))
+            (rule->wholeTwoOfFive && !HasWholeTwoOfFiveLength(f.type, reading.modules))) {
             return;
-        int lines = reading.finding.step == CorvaneStepBands || reading.finding.step == CorvaneStepPrepared
-                        ? rule->bandLines
-                        : rule->lines;
+        }
+        int lines = band ? rule->bandLines : rule->lines;
         if (rule->linesWithWeakCheck > lines && !PassesStrongCheck(f.type, f.text))
             lines = rule->linesWithWeakCheck;
         if (lines > 1 && reading.lines < lines) {

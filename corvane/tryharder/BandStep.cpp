@@ -77,8 +77,11 @@ std::pair<Margin, Margin> MarginsOf(const GreyImage& image, const BandLine& line
     return {margin(0.0, -1.0), margin(length, 1.0)};
 }
 
-void OfferBandReadings(const PlacedImage& placed, int scanLines, int step, Acceptance& acceptance, long& lineIds)
+void OfferBandReadings(const PlacedImage& placed, int scanLines, int step, Acceptance& acceptance)
 {
+    // Each prepared copy is read along the same bands: a band keeps its id from copy to copy, so
+    // that one band read twice never passes for two scan lines.
+    const long rowsPerPass = static_cast<long>(std::max(placed.image.width, placed.image.height)) + 1;
     CorvaneBitmap bitmap = placed.image.Bitmap();
     ReadContext context;
     ReadImageInto(context, &bitmap, 0, 0, placed.image.height, placed.image.width, scanLines, kRotations);
@@ -99,7 +102,7 @@ void OfferBandReadings(const PlacedImage& placed, int scanLines, int step, Accep
                            step};
         reading.before = before;
         reading.after = after;
-        reading.line = --lineIds;
+        reading.line = -1 - (static_cast<long>(r.pass) * rowsPerPass + r.row);
         reading.lines = r.bands;
         acceptance.Offer(reading);
     }

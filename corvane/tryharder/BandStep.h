@@ -22,9 +22,9 @@ BandLine LineOfRecord(const BarcodesInfo& record, int imageWidth, int imageHeigh
 // line), up to kQuietZoneModules; light is what is lighter than the middle of the symbol's grey.
 std::pair<Margin, Margin> MarginsOf(const GreyImage& image, const BandLine& line, std::size_t modules);
 
-// Reads `placed` with 3 turns and `scanLines` bands and offers every record. `lineIds` numbers
-// the records' bands across the whole read, counting down from -1 so that they never meet the
-// front end's ids.
-void OfferBandReadings(const PlacedImage& placed, int scanLines, int step, Acceptance& acceptance, long& lineIds);
+// Reads `placed` with 3 turns and `scanLines` bands and offers every record. A band's line id
+// comes from its turn and row, the same in every copy of the image, counting down from -1 so
+// that it never meets the front end's ids.
+void OfferBandReadings(const PlacedImage& placed, int scanLines, int step, Acceptance& acceptance);
 
 }  // namespace corvane::tryharder

@@ -24,7 +24,12 @@ struct LineRead {
     int line = 0;            // scan line id: alternatives read from one stretch share it
     bool quietBefore = false;  // light for at least ten modules before the first bar
     bool quietAfter = false;   // and after the last
+    float marginBefore = 0;    // light before the first bar, in the narrow elements nearest it (0 at the line's end)
+    float marginAfter = 0;     // and after the last
     bool angled = false;       // found on a tilted scan line (not along rows or columns)
+    // Read the same, between the same end bars, by parallel lines on both sides that share no
+    // pixel with this one: as good as a second scan line.
+    bool confirmed = false;
 };
 
 // Number of front-end levels; level 1 is the cheapest.

@@ -6,6 +6,7 @@
 #include "tryharder/BandStep.h"
 #include "tryharder/FrontEnd.h"
 
+#include <algorithm>
 #include <limits>
 
 
@@ -28,13 +29,20 @@ void OfferFrontEndReadings(const PlacedImage& placed, int level, int lines, Acce
                            placed.CallerX(read.x1),
                            placed.CallerY(read.y1),
                            read.angled ? CorvaneStepAngled : CorvaneStepScanLines};
-        // The front end knows whether ten modules are light; shorter margins, and whether they
-        // end at the image's edge, are measured here.
+        // The front end counts the light beside a symbol in the modules nearest it; whether the
+        // light runs into the image's edge is measured here, and the larger count holds.
         const auto [before, after] =
             MarginsOf(placed.image, BandLine{read.x0, read.y0, read.x1, read.y1}, read.modules.size());
-        reading.before = read.quietBefore ? Margin{kQuietZoneModules, false} : before;
-        reading.after = read.quietAfter ? Margin{kQuietZoneModules, false} : after;
+        const auto wider = [](Margin measured, float seen) {
+            if (seen > measured.modules) {
+                return Margin{std::min(kQuietZoneModules, static_cast<double>(seen)), false};
+            }
+            return measured;
+        };
+        reading.before = wider(before, read.marginBefore);
+        reading.after = wider(after, read.marginAfter);
         reading.line = read.line;
+        reading.lines = read.confirmed ? 3 : 1;
         acceptance.Offer(reading);
         return true;
     });

@@ -98,11 +98,10 @@ std::vector<Finding> ReadWithSteps(const CorvaneBitmap& bitmap, int x, int y, in
     const PlacedImage grey{GreyFromArea(bitmap, x, y, width, height), x, y};
     Findings findings;
     Acceptance acceptance(findings);
-    long bandLineIds = 0;
     for (const LadderStep& step : steps) {
         if (step.kind == LadderStep::Prepared) {
             const PlacedImage placed = Prepare(grey, step.preparation);
-            OfferBandReadings(placed, step.scanLines, StepOf(step), acceptance, bandLineIds);
+            OfferBandReadings(placed, step.scanLines, StepOf(step), acceptance);
         } else {
             OfferFrontEndReadings(grey, step.level, step.lines, acceptance);
         }

@@ -27,6 +27,9 @@ constexpr std::array<Group, 15> kEan13Groups{{{3, 3},
 constexpr std::array<Group, 11> kEan8Groups{{{3, 3}, {4, 7}, {4, 7}, {4, 7}, {4, 7}, {5, 5},
                                              {4, 7}, {4, 7}, {4, 7}, {4, 7}, {3, 3}}};
 constexpr std::array<Group, 8> kUpcEGroups{{{3, 3}, {4, 7}, {4, 7}, {4, 7}, {4, 7}, {4, 7}, {4, 7}, {6, 6}}};
+// UPC-E read from its end: the groups above laid over these widths are three elements out of
+// step with the characters, and some such readings still decode with a passing check.
+constexpr std::array<Group, 8> kUpcEGroupsMirrored{{{6, 6}, {4, 7}, {4, 7}, {4, 7}, {4, 7}, {4, 7}, {4, 7}, {3, 3}}};
 
 constexpr Group kCode128Symbol{6, 11};
 constexpr Group kCode128Stop{7, 13};
@@ -96,7 +99,8 @@ constexpr float kMaxMeanDeviation = 0.25f;
 
 // Fits the groups in order, each to its own module width. A second pass takes off the mean
 // amount by which bars came out wider than spaces (ink spread, blur against the threshold).
-bool FitGroups(std::span<const float> widths, std::span<const Group> groups, std::u16string& modules)
+bool FitGroups(std::span<const float> widths, std::span<const Group> groups, std::u16string& modules,
+               float& deviation)
 {
     if (!UnitsChangeSmoothly(widths, groups)) {
         return false;
@@ -143,7 +147,7 @@ bool FitGroups(std::span<const float> widths, std::span<const Group> groups, std
         barGrowth = 0.5f * (barExcess / static_cast<float>(std::max(bars, 1))
                             - spaceExcess / static_cast<float>(std::max(spaces, 1)));
     }
-    float deviation = 0;
+    deviation = 0;
     for (std::size_t k = 0; k < widths.size(); ++k) {
         deviation += std::fabs(real[k] - static_cast<float>(whole[k]));
     }
@@ -163,8 +167,9 @@ void FitFixedWidths(std::span<const float> widths, std::vector<std::u16string>& 
 {
     const std::size_t n = widths.size();
     std::u16string modules;
+    float deviation = 0;
     const auto tryGroups = [&](std::span<const Group> groups) {
-        if (FitGroups(widths, groups, modules)) {
+        if (FitGroups(widths, groups, modules, deviation)) {
             out.push_back(modules);
         }
     };
@@ -173,7 +178,13 @@ void FitFixedWidths(std::span<const float> widths, std::vector<std::u16string>& 
     } else if (n == 43) {
         tryGroups(kEan8Groups);
     } else if (n == 33) {
-        tryGroups(kUpcEGroups);
+        // Only the direction whose characters sit nearer whole modules is a UPC-E.
+        std::u16string mirrored;
+        float mirroredDeviation = 0;
+        const bool mirrorFits = FitGroups(widths, kUpcEGroupsMirrored, mirrored, mirroredDeviation);
+        if (FitGroups(widths, kUpcEGroups, modules, deviation) && (!mirrorFits || deviation < mirroredDeviation)) {
+            out.push_back(modules);
+        }
     }
     if (n >= 25 && (n - 7) % 6 == 0) {
         thread_local std::vector<Group> groups;

@@ -79,6 +79,13 @@ public:
         return confirmed == sides;
     }
 
+    // Whether the lines that confirmed share no pixel with this one, and there were two of them.
+    bool Independent() const
+    {
+        return static_cast<float>(planned_.across) <= kConfirmOffset && plusLine_.length > 1
+               && minusLine_.length > 1;
+    }
+
 private:
     const GreyView& image_;
     const PlannedLine& planned_;
@@ -107,15 +114,23 @@ bool ReadLine(const GreyView& image, const PlannedLine& planned, std::vector<Lin
         LineRead read;
         read.quietBefore = c.marginBefore >= kQuietModules;
         read.quietAfter = c.marginAfter >= kQuietModules;
+        read.marginBefore = c.marginBefore;
+        read.marginAfter = c.marginAfter;
         // A tilted line crosses the ends of bars, text and pictures far more often than a row or
         // column does: there only a stretch with quiet zones on both sides counts as a symbol.
         if (planned.angled && (!read.quietBefore || !read.quietAfter)) {
             continue;
         }
         // Pieces of a tilted symbol pass for whole ones most easily where no check character
-        // catches them, and anywhere on a tilted line.
-        if ((planned.angled || Unchecked(DetectBarcodeType(c.modules))) && !confirmation.Confirms(c)) {
-            continue;
+        // catches them, and anywhere on a tilted line. Through heavy noise a Code 11 line can
+        // gain a character: a 0 added to digits whose sum is a multiple of eleven passes both
+        // its check characters.
+        const BarcodeTypeCode type = DetectBarcodeType(c.modules);
+        if (planned.angled || Unchecked(type) || (planned.edgeOptions.noiseFloor && type == BarcodeCode11)) {
+            if (!confirmation.Confirms(c)) {
+                continue;
+            }
+            read.confirmed = confirmation.Independent();
         }
         // Positions along the line are sample indices; sample i lies on the line's origin + i.
         read.x0 = g.x + c.firstEdge * g.dx;

@@ -28,10 +28,16 @@ struct Scratch {
     std::u16string twoWidths;
 };
 
-// The mean width of the one-module elements of `modules`, whose elements are `widths`: margins
-// are counted in these. A two-width reading writes a wide element as two modules however wide it
-// is printed, so its length over its module count overstates the module where wide is near three.
-float NarrowWidth(const std::u16string& modules, const std::vector<float>& widths, float length)
+// Elements at each end of a symbol whose narrow ones give the module that its margin on that
+// side is counted in: on a curved or slanted label the module near an end can be well below the
+// symbol's mean.
+constexpr std::size_t kEndElements = 12;
+
+// The mean width of the one-module elements of `modules` among its elements `from` to `to`
+// (exclusive), whose widths are `widths`. A two-width reading writes a wide element as two
+// modules however wide it is printed, so its length over its module count overstates the module
+// where wide is near three. 0 when no element there is one module wide.
+float NarrowWidth(const std::u16string& modules, const std::vector<float>& widths, std::size_t from, std::size_t to)
 {
     float sum = 0;
     int count = 0;
@@ -41,24 +47,32 @@ float NarrowWidth(const std::u16string& modules, const std::vector<float>& width
         while (j < modules.size() && modules[j] == modules[i]) {
             ++j;
         }
-        if (j - i == 1) {
+        if (j - i == 1 && element >= from && element < to) {
             sum += widths[element];
             ++count;
         }
         i = j;
     }
-    return count > 0 ? sum / static_cast<float>(count) : length / static_cast<float>(modules.size());
+    return count > 0 ? sum / static_cast<float>(count) : 0.0f;
 }
 
+// Margins in the narrow elements nearest to them. `widths` are in reading order.
 void AddFitted(Scratch& s, float firstEdge, float lastEdge, float before, float after,
                std::vector<LineCandidate>& out)
 {
+    const std::size_t n = s.widths.size();
     for (std::u16string& m : s.modules) {
         if (DetectBarcodeType(m) == BarcodeUnknown) {
             continue;
         }
-        const float module = NarrowWidth(m, s.widths, std::abs(lastEdge - firstEdge));
-        out.push_back({std::move(m), firstEdge, lastEdge, before / module, after / module});
+        float mean = NarrowWidth(m, s.widths, 0, n);
+        if (mean <= 0) {
+            mean = std::abs(lastEdge - firstEdge) / static_cast<float>(m.size());
+        }
+        const float head = NarrowWidth(m, s.widths, 0, std::min(n, kEndElements));
+        const float tail = NarrowWidth(m, s.widths, n - std::min(n, kEndElements), n);
+        out.push_back({std::move(m), firstEdge, lastEdge, before / (head > 0 ? std::min(head, mean) : mean),
+                       after / (tail > 0 ? std::min(tail, mean) : mean)});
     }
 }
 

@@ -8,6 +8,7 @@
 #include <map>
 #include <random>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "tryharder/FrontEnd.h"
 #include "tryharder/frontend/CheckCharacters.h"
 #include "tryharder/frontend/EdgeFinder.h"
+#include "tryharder/frontend/FixedWidthFit.h"
 
 namespace corvane::tryharder {
 namespace {
@@ -242,20 +244,15 @@ TEST(FrontEnd, HeavyNoiseOnATiltedSymbolIsReadByTheTiltedLinesAboveTheNoiseFloor
     EXPECT_GE(tilted, 2);
 }
 
-TEST(FrontEnd, QuietZonesOfAWideRatioThreeSymbolAreCountedInNarrowElements)
+// `modules` printed along the rows with a module that grows (or shrinks) evenly from `first` to
+// `last` pixels, as on a label seen at a slant; margins of `quietFirst` modules of `first` and
+// `quietLast` of `last`, and a dark surround beyond them. Pixels take the dark share of their area.
+GreyImage GradedSymbol(const std::u16string& modules, float first, float last, float quietFirst, float quietLast)
 {
-    // Matrix 2 of 5 prints wide elements three modules wide and its guard bars four; the module
-    // grows along the row, as on a label seen at a slant, so only the two-width reading fits. Its
-    // margins of twelve modules are quiet zones, though the narrower one is under nine of the
-    // module its length over its module count would give.
-    const std::u16string modules = EncodeWithZint(BARCODE_C25STANDARD, "4822279").modules;
-    const float first = 3.0f;
-    const float last = 3.9f;
-    const float quiet = 12.0f;
-    const float border = 20.0f;  // dark surround beyond each margin
+    const float border = 20.0f;
     // Element boundaries, the dark surround and margins included, in pixels from the left.
     std::vector<float> bounds{0.0f, border};
-    float x = border + quiet * first;
+    float x = border + quietFirst * first;
     bounds.push_back(x);
     for (std::size_t i = 0; i < modules.size();) {
         std::size_t j = i;
@@ -267,13 +264,12 @@ TEST(FrontEnd, QuietZonesOfAWideRatioThreeSymbolAreCountedInNarrowElements)
         bounds.push_back(x);
         i = j;
     }
-    x += quiet * last;
+    x += quietLast * last;
     bounds.push_back(x);
     bounds.push_back(x + border);
     const int width = static_cast<int>(std::ceil(bounds.back()));
     const int height = 30;
-    // Runs alternate dark (surround), light (margin), dark (first bar), ...; pixels take the dark
-    // share of their area.
+    // Runs alternate dark (surround), light (margin), dark (first bar), ...
     std::vector<float> darkShare(static_cast<std::size_t>(width), 0.0f);
     for (std::size_t k = 0; k + 1 < bounds.size(); k += 2) {
         for (int px = 0; px < width; ++px) {
@@ -288,14 +284,113 @@ TEST(FrontEnd, QuietZonesOfAWideRatioThreeSymbolAreCountedInNarrowElements)
                 static_cast<std::uint8_t>(std::lround(220.0f - 190.0f * darkShare[static_cast<std::size_t>(px)]));
         }
     }
+    return image;
+}
+
+TEST(FrontEnd, QuietZonesOfAWideRatioThreeSymbolAreCountedInNarrowElements)
+{
+    // Matrix 2 of 5 prints wide elements three modules wide and its guard bars four; only the
+    // two-width reading fits a module that grows along the row. Its margins of twelve modules are
+    // quiet zones, though the narrower one is under nine of the module its length over its module
+    // count would give.
+    const std::u16string modules = EncodeWithZint(BARCODE_C25STANDARD, "4822279").modules;
     int quietReads = 0;
-    for (const LineRead& r : ReadLevel(image, 1)) {
+    for (const LineRead& r : ReadLevel(GradedSymbol(modules, 3.0f, 3.9f, 12.0f, 12.0f), 1)) {
         const DecodedSymbol d = DecodeModuleString(r.modules);
         if (d.text == u"4822279" && d.typeName == u"Matrix25") {
             quietReads += r.quietBefore && r.quietAfter;
         }
     }
     EXPECT_GT(quietReads, 0);
+}
+
+TEST(FrontEnd, EachMarginIsCountedInTheModulesNearestIt)
+{
+    // The far side of a curved label: the module shrinks from 3.9 to 2.6 pixels, and the nine
+    // modules of light after the symbol are under seven of its mean module.
+    const std::u16string modules = EncodeWithZint(BARCODE_C25STANDARD, "4822279").modules;
+    int reads = 0;
+    for (const LineRead& r : ReadLevel(GradedSymbol(modules, 3.9f, 2.6f, 12.0f, 9.0f), 1)) {
+        const DecodedSymbol d = DecodeModuleString(r.modules);
+        if (d.text != u"4822279" || r.y0 != r.y1) {
+            continue;
+        }
+        ++reads;
+        // In reading order: leftwards, the nine modules come first.
+        const bool rightwards = r.x0 < r.x1;
+        const float narrowSide = rightwards ? r.marginAfter : r.marginBefore;
+        const float wideSide = rightwards ? r.marginBefore : r.marginAfter;
+        EXPECT_GT(narrowSide, 8.2f);
+        EXPECT_LT(narrowSide, 10.0f);
+        EXPECT_GT(wideSide, 11.0f);
+    }
+    EXPECT_GT(reads, 0);
+}
+
+TEST(FrontEnd, AUpcEReadFromItsEndIsNotFittedOutOfStep)
+{
+    // Element widths of two UPC-E symbols on generated photographs (noise and JPEG; thick ink),
+    // read from their last bar. Fitted as if read from the first, three elements out of step
+    // with the characters, they decoded to another UPC-E with a passing check.
+    const std::vector<std::pair<std::vector<float>, std::pair<std::u16string, std::u16string>>> cases = {
+        {{3.52f, 4.83f, 3.53f, 4.75f, 3.61f, 4.87f, 11.77f, 8.89f, 3.67f, 4.63f, 11.83f,
+          4.76f, 7.76f, 4.83f, 7.75f, 4.59f, 3.74f, 12.96f, 7.90f, 8.59f, 7.82f, 4.89f,
+          7.81f, 8.86f, 3.43f, 9.04f, 11.78f, 8.99f, 3.46f, 4.77f, 3.70f, 4.65f, 3.60f},
+         {u"16914229", u"00219808"}},
+        {{5.33f, 3.01f, 5.16f, 3.01f, 5.00f, 3.17f, 9.30f, 7.37f, 9.15f, 3.01f, 9.19f,
+          11.63f, 5.01f, 3.08f, 9.09f, 11.50f, 4.98f, 3.35f, 4.98f, 7.18f, 5.17f, 11.33f,
+          5.00f, 3.34f, 17.34f, 3.01f, 9.27f, 3.40f, 9.12f, 7.11f, 5.09f, 3.00f, 5.32f},
+         {u"18296778", u"02384418"}},
+    };
+    for (const auto& [widths, texts] : cases) {
+        const auto upcETexts = [](std::span<const float> w) {
+            std::vector<std::u16string> fitted;
+            FitFixedWidths(w, fitted);
+            std::set<std::u16string> out;
+            for (const std::u16string& m : fitted) {
+                const DecodedSymbol d = DecodeModuleString(m);
+                if (d.typeName == u"UPC-E") {
+                    out.insert(d.text);
+                }
+            }
+            return out;
+        };
+        EXPECT_TRUE(upcETexts(widths).empty()) << std::string(texts.first.begin(), texts.first.end());
+        const std::vector<float> forwards(widths.rbegin(), widths.rend());
+        EXPECT_EQ(upcETexts(forwards), std::set<std::u16string>{texts.second});
+    }
+}
+
+TEST(FrontEnd, AReadCountsAsConfirmedOnlyByTwoNeighboursThatShareNoPixelWithIt)
+{
+    // Confirmed reads count as two scan lines. Level 1 averages three pixels across a line and its
+    // neighbours lie three pixels off; level 4's rows average seven, which the neighbours share.
+    const std::u16string modules = EncodeWithZint(BARCODE_C25STANDARD, "4822279").modules;
+    Print print;
+    print.moduleWidth = 2.6f;
+    print.wideRatio = 3.0f;
+    const auto confirmedAlongRows = [&](const GreyImage& image, int level) {
+        std::pair<int, int> counts;  // confirmed, not confirmed
+        for (const LineRead& r : ReadLevel(image, level)) {
+            if (DecodeModuleString(r.modules).text == u"4822279" && r.y0 == r.y1) {
+                ++(r.confirmed ? counts.first : counts.second);
+            }
+        }
+        return counts;
+    };
+    const GreyImage tall = PrintSymbol(modules, true, print);
+    const auto [level1, level1Not] = confirmedAlongRows(tall, 1);
+    EXPECT_GT(level1, 0);
+    EXPECT_EQ(level1Not, 0);
+    const auto [wide, wideNot] = confirmedAlongRows(tall, FrontEndLevels());
+    EXPECT_EQ(wide, 0);
+    EXPECT_GT(wideNot, 0);
+    // A strip too thin for a neighbour on either side confirms nothing, though its rows read.
+    print.barHeight = 3;
+    print.margin = 1;
+    const auto [thin, thinNot] = confirmedAlongRows(PrintSymbol(modules, true, print), 1);
+    EXPECT_EQ(thin, 0);
+    EXPECT_GT(thinNot, 0);
 }
 
 TEST(FrontEnd, PiecesOfATiltedSymbolWithoutCheckCharacterAreNotReported)
