@@ -55,6 +55,7 @@ const char* const kReadUsage =
     "                   --scan-lines or --rotations, which tune only the plain read\n"
     "  --area X,Y,W,H   only this part of each image (default: all of it)\n"
     "  --json           one JSON document instead of tab-separated lines\n"
+    "  --version        print the version and exit\n"
     "\n"
     "Prints FILE<TAB>TYPE<TAB>TEXT<TAB>SCORE per barcode. Exit status: 0 when a barcode was\n"
     "read, 1 when none, 2 when a file could not be read or the arguments are wrong.\n";
@@ -76,6 +77,8 @@ ParsedArguments ParseReadArguments(const std::vector<std::string>& args)
             parsed.json = true;
         } else if (arg == "--help" || arg == "-h") {
             parsed.help = true;
+        } else if (arg == "--version") {
+            parsed.version = true;
         } else if (arg == "--try-harder") {
             parsed.effort = CORVANE_EFFORT_DEFAULT;
         } else if (arg == "--scan-lines" || arg == "--rotations" || arg == "--area" || arg == "--effort") {
@@ -107,7 +110,7 @@ ParsedArguments ParseReadArguments(const std::vector<std::string>& args)
     }
     if (bandOptions && parsed.effort)
         return Refuse("--scan-lines and --rotations tune only the plain read; leave them out with --try-harder or --effort");
-    if (!parsed.help && parsed.files.empty())
+    if (!parsed.help && !parsed.version && parsed.files.empty())
         return Refuse("no files to read");
     return {parsed, {}};
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The arguments of corvane-read:
 // [--scan-lines N] [--rotations N] [--try-harder] [--effort N] [--area X,Y,W,H] [--json] FILE...
+// or --help, or --version
 
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@ struct ReadArguments {
     std::optional<Area> area;  // the whole image when absent
     bool json = false;
     bool help = false;
+    bool version = false;
     std::vector<std::string> files;
 };
 

@@ -20,6 +20,10 @@ int main(int argc, char** argv)
         std::fputs(kReadUsage, stdout);
         return 0;
     }
+    if (a.version) {
+        std::puts("corvane-read " CORVANE_VERSION);
+        return 0;
+    }
 
     bool unreadable = false;
     std::vector<Found> found;

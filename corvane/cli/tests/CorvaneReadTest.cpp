@@ -230,6 +230,22 @@ TEST_F(CorvaneRead, APhotographedLabelIsReadOnlyByTryingHarder)
         << json.out;
 }
 
+TEST_F(CorvaneRead, VersionIsPrintedAndNothingRead)
+{
+    const std::string good = Zint(8, "GOOD", "good.png");
+    for (const std::string& args : {std::string("--version"), "--version " + Quote(good), Quote(good) + " --json --version"}) {
+        const ProcessRun run = Read(args);
+        EXPECT_EQ(run.exitCode, 0) << args << run.err;
+        EXPECT_EQ(run.out, "corvane-read " CORVANE_VERSION "\n") << args;
+        EXPECT_TRUE(run.err.empty()) << args << run.err;
+    }
+    const ProcessRun help = Read("--help");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("\n  --version "), std::string::npos) << help.out;
+    // Still an option like the others: a misspelling is refused.
+    EXPECT_EQ(Read("--versions " + Quote(good)).exitCode, 2);
+}
+
 TEST_F(CorvaneRead, NoSymbolExitsOne)
 {
     const std::string blank = (dir_ / "blank.pgm").string();
