@@ -3,15 +3,15 @@
 # through the installed corvane-read. Nothing from the build tree may be needed.
 #
 # Inputs: BUILD_DIR, STAGE, TESTS_DIR, LIBDIR, INCLUDEDIR, BINDIR, MANDIR (relative install
-# directories), VERSION, C_COMPILER, GENERATOR, PKG_CONFIG, ZINT.
+# directories; DOCDIR holds one folder per package), VERSION, C_COMPILER, GENERATOR, PKG_CONFIG, ZINT.
 cmake_minimum_required(VERSION 3.25)
 
-foreach(var BUILD_DIR STAGE TESTS_DIR LIBDIR INCLUDEDIR BINDIR MANDIR VERSION C_COMPILER GENERATOR PKG_CONFIG ZINT)
+foreach(var BUILD_DIR STAGE TESTS_DIR LIBDIR INCLUDEDIR BINDIR MANDIR DOCDIR VERSION C_COMPILER GENERATOR PKG_CONFIG ZINT)
   if(NOT DEFINED ${var} OR "${${var}}" STREQUAL "")
     message(FATAL_ERROR "${var} is not set")
   endif()
 endforeach()
-foreach(var LIBDIR INCLUDEDIR BINDIR MANDIR)
+foreach(var LIBDIR INCLUDEDIR BINDIR MANDIR DOCDIR)
   if(IS_ABSOLUTE "${${var}}")
     message(FATAL_ERROR "${var} (${${var}}) is absolute; a staged install needs relative directories")
   endif()
@@ -58,8 +58,11 @@ set(expected_libcorvane-dev
   ${LIBDIR}/pkgconfig/corvane.pc ${LIBDIR}/pkgconfig/corvane-tryharder.pc
   ${LIBDIR}/cmake/Corvane/CorvaneConfig.cmake ${LIBDIR}/cmake/Corvane/CorvaneConfigVersion.cmake
   ${LIBDIR}/cmake/Corvane/CorvaneTargets.cmake ${LIBDIR}/cmake/Corvane/CorvaneTargets-CONFIG.cmake
-  ${MANDIR}/man3/corvane.3)
-set(expected_corvane-tools ${BINDIR}/corvane-read ${MANDIR}/man1/corvane-read.1)
+  ${MANDIR}/man3/corvane.3.gz
+  ${DOCDIR}/libcorvane-dev/copyright ${DOCDIR}/libcorvane-dev/changelog.Debian.gz)
+list(APPEND expected_libcorvane ${DOCDIR}/libcorvane2/copyright ${DOCDIR}/libcorvane2/changelog.Debian.gz)
+set(expected_corvane-tools ${BINDIR}/corvane-read ${MANDIR}/man1/corvane-read.1.gz
+  ${DOCDIR}/corvane-tools/copyright ${DOCDIR}/corvane-tools/changelog.Debian.gz)
 foreach(component libcorvane libcorvane-dev corvane-tools)
   run(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${STAGE}/${component}" --component ${component})
   run(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${root}" --component ${component})
