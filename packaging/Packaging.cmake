@@ -90,3 +90,21 @@ endforeach()
 set(CPACK_COMPONENTS_ALL ${_components})
 
 include(CPack)
+
+# The packages are made and looked into by a test (not in sanitizer or fuzzing builds, which are
+# never packaged).
+if(BUILD_TESTING AND NOT SANITIZE AND NOT BUILD_FUZZERS)
+  find_program(LINTIAN_PROGRAM lintian)
+  add_test(NAME packaging.deb
+    COMMAND ${CMAKE_COMMAND}
+      -DCPACK=${CMAKE_CPACK_COMMAND}
+      -DCONFIG=${CMAKE_BINARY_DIR}/CPackConfig.cmake
+      -DOUT=${CMAKE_BINARY_DIR}/packaging-test
+      "-DCOMPONENTS=${_components}"
+      -DLIBDIR=${CMAKE_INSTALL_LIBDIR}
+      -DMANDIR=${CMAKE_INSTALL_MANDIR}
+      -DVERSION=${PROJECT_VERSION}
+      -DLINTIAN=$<$<BOOL:${LINTIAN_PROGRAM}>:${LINTIAN_PROGRAM}>
+      -P ${PROJECT_SOURCE_DIR}/packaging/tests/CheckDebPackages.cmake)
+  set_tests_properties(packaging.deb PROPERTIES TIMEOUT 600 RUN_SERIAL ON)
+endif()
