@@ -5,7 +5,8 @@
     [Result(type='EAN 13', text='5901234123457', score=100)]
 
 ``read`` takes a NumPy array, a PIL image or a path and reads it with libcorvane, giving the
-same results as ``corvane-read`` on the same image file.
+same results as ``corvane-read`` for the same pixels (JPEG files aside: PIL and corvane-read
+decode them with different decoders, which may differ by a level here and there).
 """
 
 from __future__ import annotations
@@ -84,9 +85,11 @@ def read(
 
     ``image`` is one of:
 
-    - a uint8 NumPy array: H x W (grey), H x W x 3 (RGB) or H x W x 4 (RGBA, alpha ignored);
-      any strides (slices, transposes, negative steps);
-    - a PIL image: grey modes are read as grey, RGB and RGBA as such, other modes as RGB;
+    - a uint8 NumPy array: H x W or H x W x 1 (grey), H x W x 3 (RGB) or H x W x 4 (RGBA,
+      alpha ignored); any strides (slices, transposes, negative steps);
+    - a PIL image: grey modes ("1", "L", "LA", "F") are read as grey, 16-bit grey ("I",
+      "I;16", as PIL opens 16-bit files) by its high byte, RGB and RGBA as such, and every
+      other mode (palettes, CMYK, ...) as RGB, the way corvane-read reads files;
     - a path (str or os.PathLike) to an image file, opened with PIL.
 
     ``effort`` 0 is the plain read, scanning ``scan_lines`` horizontal bands in ``rotations``
@@ -94,11 +97,13 @@ def read(
     scans (EFFORT_DEFAULT is a good start); it chooses its own scan lines and turns, so
     ``scan_lines`` and ``rotations`` other than their defaults raise ValueError there.
 
-    The GIL is released while the library reads, so threads can read at once.
+    The GIL is released while the library reads. Try-harder reads run in parallel; plain reads
+    take turns, as the library keeps their results for the whole process until the next one.
 
-    Raises TypeError for an array that is not uint8 or an object that is none of the above,
-    ValueError for an array of the wrong shape or an empty one and for numbers out of range,
-    FileNotFoundError for a missing file (and PIL's errors for a file it cannot read).
+    Raises TypeError for an array that is not uint8, for numbers that are not whole and for an
+    object that is none of the above; ValueError for an array of the wrong shape or an empty
+    one and for numbers out of range; FileNotFoundError for a missing file (and PIL's errors
+    for a file it cannot read).
     """
     effort = _whole_number("effort", effort)
     scan_lines = _whole_number("scan_lines", scan_lines)
