@@ -34,7 +34,16 @@ set(_packages
 set(CPACK_COMPONENT_LIBCORVANE-DEV_DEPENDS libcorvane)
 set(CPACK_COMPONENT_CORVANE-TOOLS_DEPENDS libcorvane)
 set(CPACK_COMPONENT_PYTHON3-CORVANE_DEPENDS libcorvane)
-set(CPACK_DEBIAN_PYTHON3-CORVANE_PACKAGE_DEPENDS "python3 (>= 3.11), python3 (<< 3.12), python3-numpy")
+# The extension is built for one interpreter version.
+get_property(_python_version GLOBAL PROPERTY CORVANE_PYTHON_VERSION)
+if(_python_version)
+  string(REPLACE "." ";" _python_parts "${_python_version}")
+  list(GET _python_parts 0 _python_major)
+  list(GET _python_parts 1 _python_minor)
+  math(EXPR _python_next "${_python_minor} + 1")
+  set(CPACK_DEBIAN_PYTHON3-CORVANE_PACKAGE_DEPENDS
+    "python3 (>= ${_python_version}), python3 (<< ${_python_major}.${_python_next}), python3-numpy")
+endif()
 set(CPACK_DEBIAN_PYTHON3-CORVANE_PACKAGE_RECOMMENDS "python3-pil")
 
 # The dynamic linker's cache is refreshed by a trigger after the libraries are installed.
@@ -95,6 +104,7 @@ include(CPack)
 # never packaged).
 if(BUILD_TESTING AND NOT SANITIZE AND NOT BUILD_FUZZERS)
   find_program(LINTIAN_PROGRAM lintian)
+  get_property(_python_dir GLOBAL PROPERTY CORVANE_PYTHON_INSTALL_DIR)
   add_test(NAME packaging.deb
     COMMAND ${CMAKE_COMMAND}
       -DCPACK=${CMAKE_CPACK_COMMAND}
@@ -104,6 +114,7 @@ if(BUILD_TESTING AND NOT SANITIZE AND NOT BUILD_FUZZERS)
       -DLIBDIR=${CMAKE_INSTALL_LIBDIR}
       -DMANDIR=${CMAKE_INSTALL_MANDIR}
       -DVERSION=${PROJECT_VERSION}
+      -DPYTHON_DIR=${_python_dir}
       -DLINTIAN=$<$<BOOL:${LINTIAN_PROGRAM}>:${LINTIAN_PROGRAM}>
       -P ${PROJECT_SOURCE_DIR}/packaging/tests/CheckDebPackages.cmake)
   set_tests_properties(packaging.deb PROPERTIES TIMEOUT 600 RUN_SERIAL ON)
