@@ -5,6 +5,7 @@
 #include "app/WaitCursor.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QMouseEvent>
 
@@ -58,7 +59,7 @@ void CFileListCtrl::AddFiles(const QStringList& paths)
         AddFile(paths[k], k);
 }
 
-int CFileListCtrl::AddFolder(const QString& folder)
+int CFileListCtrl::AddFolder(const QString& folder, int row)
 {
     const WaitCursor wait;
     QString prefix = folder;
@@ -71,10 +72,26 @@ int CFileListCtrl::AddFolder(const QString& folder)
     for (const QString& name : names) {
         if (!HasImageExtension(name))
             continue;
-        AddFile(prefix + name, 0);
+        AddFile(prefix + name, row);
         ++added;
     }
     return added;
+}
+
+QStringList CFileListCtrl::AddPaths(const QStringList& paths)
+{
+    QStringList skipped;
+    int row = 0;
+    for (const QString& path : paths) {
+        const QFileInfo info(path);
+        if (info.isDir())
+            row += AddFolder(info.absoluteFilePath(), row);
+        else if (info.isFile() && HasImageExtension(info.fileName()))
+            AddFile(info.absoluteFilePath(), row++);
+        else
+            skipped << path;
+    }
+    return skipped;
 }
 
 int CFileListCtrl::GetSelectionMark() const { return mark_.isValid() ? mark_.row() : -1; }

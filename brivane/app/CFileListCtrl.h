@@ -1,7 +1,8 @@
 #pragma once
 // The main window's list of source files: a report-style list with a flat header, grid lines,
 // full-row single selection and alternating row colours. Rows are added one file at a time, as
-// a set chosen in the open-file dialog, or as the image files of a folder.
+// a set chosen in the open-file dialog, as the image files of a folder, or as files and folders
+// named on the command line.
 
 #include "app/FileListModel.h"
 
@@ -21,9 +22,12 @@ public:
     // The k-th path goes to row k: the files land at the top, in the given order.
     void AddFiles(const QStringList& paths);
     // Adds every file of `folder` (sub-folders are not entered) with an image extension, each at
-    // row 0, so they end up above the old rows in the reverse of the folder's listing order.
-    // Returns how many were added; a folder that cannot be read adds nothing.
-    int AddFolder(const QString& folder);
+    // `row`, so they end up above the rows from `row` on in the reverse of the folder's listing
+    // order. Returns how many were added; a folder that cannot be read adds nothing.
+    int AddFolder(const QString& folder, int row = 0);
+    // Adds files and folders at the top, in the given order: a folder as AddFolder does, a file
+    // with an image extension as itself. Returns the paths left out (missing, or no image file).
+    QStringList AddPaths(const QStringList& paths);
     // Removes the row of the selection mark, then selects the row that takes its index.
     void RemoveMarked();
     void RemoveAll();

@@ -9,6 +9,7 @@
 #include "app/ImageExtensions.h"
 #include "app/InputBlocker.h"
 #include "app/OutputFormats.h"
+#include "app/SkippedFiles.h"
 #include "imaging/CImageViewer.h"
 #include "settings/EncoderProfileExchange.h"
 #include "res/Icons.h"
@@ -67,7 +68,8 @@ CMainDlg::CMainDlg(std::filesystem::path profilePath, QWidget* parent)
       chooseFiles_(ChooseFilesInDialog),
       chooseFolder_(ChooseFolderInDialog),
       chooseOutputFolder_(ChooseOutputFolderInDialog),
-      openFolder_(OpenFolderInDesktop)
+      openFolder_(OpenFolderInDesktop),
+      reportSkipped_(ShowSkippedFiles)
 {
     OnInitDialog();
 }
@@ -162,6 +164,12 @@ void CMainDlg::OnAddFolder()
     const QString folder = chooseFolder_(this);
     if (!folder.isEmpty())
         fileList_->AddFolder(folder);
+}
+
+void CMainDlg::AddPaths(const QStringList& paths)
+{
+    if (const QStringList skipped = fileList_->AddPaths(paths); !skipped.isEmpty())
+        reportSkipped_(this, skipped);
 }
 
 void CMainDlg::OnRemove() { fileList_->RemoveMarked(); }

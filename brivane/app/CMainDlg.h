@@ -40,6 +40,9 @@ public:
     // Opens a folder in the desktop's file manager at the end of a batch; replaceable for tests.
     using FolderOpener = std::function<void(const QString& folder)>;
     void SetFolderOpener(FolderOpener opener) { openFolder_ = std::move(opener); }
+    // Names, once, the files left out when several were added at once; replaceable for tests.
+    using SkipReporter = std::function<void(QWidget* owner, const QStringList& skipped)>;
+    void SetSkipReporter(SkipReporter reporter) { reportSkipped_ = std::move(reporter); }
 
     const ConversionProfile& Profile() const { return profile_; }
     const DialogControls& Controls() const { return *controls_; }
@@ -57,6 +60,9 @@ public:
 
     void OnAddFiles();
     void OnAddFolder();
+    // Files and folders from the command line: listed at the top in their order (a
+    // folder as Add Folder lists it); missing and unsupported ones are reported in one message.
+    void AddPaths(const QStringList& paths);
     void OnRemove();
     void OnRemoveAll();
     void OnAbout();
@@ -100,5 +106,6 @@ private:
     FolderChooser chooseFolder_;
     FolderChooser chooseOutputFolder_;
     FolderOpener openFolder_;
+    SkipReporter reportSkipped_;
     bool converting_ = false;  // a batch is running
 };
