@@ -5,8 +5,10 @@
 #include "app/WaitCursor.h"
 
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -14,6 +16,26 @@
 namespace {
 
 constexpr int kRowIconSize = 32;
+
+bool HasLocalFile(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls())
+        return false;
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+}
+
+// Accepts a drag of local files as a copy: a file manager that proposed a move must never
+// delete the sources because the list took them.
+void AcceptAsCopy(QDropEvent* event)
+{
+    if (HasLocalFile(event->mimeData()) && (event->possibleActions() & Qt::CopyAction)) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
 
 }  // namespace
 
@@ -30,6 +52,8 @@ CFileListCtrl::CFileListCtrl(const FileListModel::RowColors& colors, QWidget* pa
     setWordWrap(false);
     setIconSize(QSize(kRowIconSize, kRowIconSize));
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
 
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -134,6 +158,17 @@ void CFileListCtrl::mousePressEvent(QMouseEvent* event)
     // A click on the row already selected changes no selection, so it is announced here.
     if (onSelected && event->button() == Qt::LeftButton && GetSelectionMark() == before)
         emit ItemSelected(before);
+}
+
+void CFileListCtrl::dragEnterEvent(QDragEnterEvent* event) { AcceptAsCopy(event); }
+
+void CFileListCtrl::dragMoveEvent(QDragMoveEvent* event) { AcceptAsCopy(event); }
+
+void CFileListCtrl::dropEvent(QDropEvent* event)
+{
+    AcceptAsCopy(event);
+    if (event->isAccepted())
+        emit UrlsDropped(event->mimeData()->urls());
 }
 
 void CFileListCtrl::OnSelectionChanged(const QItemSelection& selected)

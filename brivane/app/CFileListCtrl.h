@@ -2,13 +2,15 @@
 // The main window's list of source files: a report-style list with a flat header, grid lines,
 // full-row single selection and alternating row colours. Rows are added one file at a time, as
 // a set chosen in the open-file dialog, as the image files of a folder, or as files and folders
-// named on the command line.
+// named on the command line or dropped from a file manager.
 
 #include "app/FileListModel.h"
 
 #include <QPersistentModelIndex>
+#include <QList>
 #include <QStringList>
 #include <QTableView>
+#include <QUrl>
 
 class CFileListCtrl : public QTableView {
     Q_OBJECT
@@ -45,9 +47,14 @@ signals:
     // A row became selected (by the user or by SelectItem), or the selected row was clicked
     // again (so that a preview that failed can be tried again).
     void ItemSelected(int row);
+    // Files or folders were dropped on the list (at least one of `urls` is a local file).
+    void UrlsDropped(const QList<QUrl>& urls);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void OnSelectionChanged(const QItemSelection& selected);

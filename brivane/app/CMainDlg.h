@@ -8,7 +8,9 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QList>
 #include <QStringList>
+#include <QUrl>
 
 #include <filesystem>
 #include <functional>
@@ -60,9 +62,12 @@ public:
 
     void OnAddFiles();
     void OnAddFolder();
-    // Files and folders from the command line: listed at the top in their order (a
+    // Files and folders from the command line or a drop: listed at the top in their order (a
     // folder as Add Folder lists it); missing and unsupported ones are reported in one message.
     void AddPaths(const QStringList& paths);
+    // A drop on the file list: its local files and folders as AddPaths; other URLs are reported
+    // with the skipped files. Ignored while a batch runs.
+    void OnUrlsDropped(const QList<QUrl>& urls);
     void OnRemove();
     void OnRemoveAll();
     void OnAbout();

@@ -1,12 +1,14 @@
-// Files and folders named on brivane's command line: folders are listed as Add Folder does, the
-// given order is kept, and what was left out is named once.
+// Files and folders added at once: named on brivane's command line or dropped on the file list.
+// Both list folders as Add Folder does, keep the given order, and name what they left out once.
 #include "app/CConverterApp.h"
 #include "app/CFileListCtrl.h"
 #include "app/CMainDlg.h"
+#include "app/InputBlocker.h"
 #include "app/SkippedFiles.h"
 #include "app/StartupArguments.h"
 #include "TestSupport.h"
 
+#include <QMimeData>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,6 +32,44 @@ struct ReportLog {
         return [this](QWidget*, const QStringList& skipped) { reports << skipped; };
     }
 };
+
+QList<QUrl> LocalUrls(const QStringList& paths)
+{
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls << QUrl::fromLocalFile(path);
+    return urls;
+}
+
+// Sends a drag entering the list and then, when `drop`, the drop itself; returns whether the
+// list accepted them and the actions it chose. Shift is held, so the proposed action is a move.
+struct DragResult {
+    bool enterAccepted = false;
+    Qt::DropAction enterAction = Qt::IgnoreAction;
+    bool dropAccepted = false;
+    Qt::DropAction dropAction = Qt::IgnoreAction;
+};
+
+DragResult DragOnto(CFileListCtrl& list, const QMimeData& data, bool drop = true)
+{
+    QWidget* viewport = list.viewport();
+    const QPoint at(10, 10);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::ShiftModifier);
+    if (enter.proposedAction() != Qt::MoveAction)
+        qFatal("the drag does not propose a move");
+    QApplication::sendEvent(viewport, &enter);
+    DragResult result{enter.isAccepted(), enter.dropAction(), false, Qt::IgnoreAction};
+    if (drop) {
+        QDropEvent dropEvent(QPointF(at), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(viewport, &dropEvent);
+        result.dropAccepted = dropEvent.isAccepted();
+        result.dropAction = dropEvent.dropAction();
+        // The main window takes the drop once the event has returned to the file manager.
+        QCoreApplication::processEvents();
+    }
+    return result;
+}
 
 }  // namespace
 
@@ -149,6 +189,69 @@ private slots:
         CConverterApp app;
         QCOMPARE(app.Run({b_, a_}), 0);
         QCOMPARE(listed, QStringList({"b.PNG", "a.jpg"}));
+    }
+
+    void droppedFilesAndFoldersAreAddedInOrder()
+    {
+        CMainDlg dlg(ProfilePath());
+        ReportLog log;
+        dlg.SetSkipReporter(log.Reporter());
+        dlg.FileList()->AddFile(QStringLiteral("/old/z.jpg"), 0);
+
+        QMimeData data;
+        const QUrl remote(QStringLiteral("https://example.org/w.jpg"));
+        data.setUrls(LocalUrls({b_, folder_, text_}) + QList<QUrl>{remote} + LocalUrls({a_}));
+        const DragResult result = DragOnto(*dlg.FileList(), data);
+        QVERIFY(result.enterAccepted);
+        // Copy even though the file manager offered a move: a move would delete the sources.
+        QCOMPARE(result.enterAction, Qt::CopyAction);
+        QVERIFY(result.dropAccepted);
+        QCOMPARE(result.dropAction, Qt::CopyAction);
+
+        QCOMPARE(Names(*dlg.FileList()), QStringList{"b.PNG"} + folderNames_ + QStringList({"a.jpg", "z.jpg"}));
+        QCOMPARE(log.reports, (QList<QStringList>{QStringList({text_, remote.toDisplayString()})}));
+    }
+
+    void dragsWithoutLocalFilesAreRefused()
+    {
+        CMainDlg dlg(ProfilePath());
+        ReportLog log;
+        dlg.SetSkipReporter(log.Reporter());
+
+        QMimeData remoteOnly;
+        remoteOnly.setUrls({QUrl(QStringLiteral("https://example.org/w.jpg"))});
+        QMimeData plainText;
+        plainText.setText(a_);
+        for (const QMimeData* data : {&remoteOnly, &plainText}) {
+            const DragResult result = DragOnto(*dlg.FileList(), *data);
+            QVERIFY(!result.enterAccepted);
+            QVERIFY(!result.dropAccepted);
+        }
+        QCOMPARE(dlg.FileList()->GetItemCount(), 0);
+        QVERIFY(log.reports.isEmpty());
+    }
+
+    void dropsAreRefusedWhileTheWindowIsBlocked()
+    {
+        CMainDlg dlg(ProfilePath());
+        ReportLog log;
+        dlg.SetSkipReporter(log.Reporter());
+        QMimeData data;
+        data.setUrls(LocalUrls({a_, text_}));
+        {
+            // What Convert Now holds while the batch runs.
+            const InputBlocker blocker(&dlg);
+            const DragResult result = DragOnto(*dlg.FileList(), data);
+            QVERIFY(!result.enterAccepted);
+            QVERIFY(!result.dropAccepted);
+        }
+        QCOMPARE(dlg.FileList()->GetItemCount(), 0);
+        QVERIFY(log.reports.isEmpty());
+
+        // Once the batch is over the same drop goes through.
+        QVERIFY(DragOnto(*dlg.FileList(), data).dropAccepted);
+        QCOMPARE(Names(*dlg.FileList()), QStringList{"a.jpg"});
+        QCOMPARE(log.reports.size(), 1);
     }
 
     void theMessageNamesTheSkippedFilesUpToALimit()
