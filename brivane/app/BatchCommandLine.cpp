@@ -1,5 +1,6 @@
 #include "app/BatchCommandLine.h"
 
+#include "app/BrivaneVersion.h"
 #include "app/OutputFormats.h"
 
 #include <QDir>
@@ -30,6 +31,7 @@ QString BatchUsage()
     return QStringLiteral(
                "Usage: brivane-batch --format FMT [--output DIR] [--profile FILE] [--yes | --no-clobber]\n"
                "                     [--jobs N] FILE...\n"
+               "       brivane-batch --help | --version\n"
                "Converts each FILE into format FMT with the encoder settings of the profile.\n"
                "\n"
                "  --format FMT    one of: %1\n"
@@ -45,6 +47,8 @@ QString BatchUsage()
         .arg(formats.join(QStringLiteral(", ")))
         .arg(kMaxJobs);
 }
+
+QString BatchVersionLine() { return QStringLiteral("brivane-batch ") + QLatin1String(kBrivaneVersion); }
 
 BatchArgumentsResult ParseBatchArguments(const QStringList& args)
 {
@@ -75,6 +79,10 @@ BatchArgumentsResult ParseBatchArguments(const QStringList& args)
             parsed.help = true;
             continue;
         }
+        if (arg == QLatin1String("--version")) {
+            parsed.version = true;
+            continue;
+        }
         // Options with a value: "--name VALUE" or "--name=VALUE".
         const qsizetype equals = arg.indexOf(QLatin1Char('='));
         const QString name = equals < 0 ? arg : arg.left(equals);
@@ -95,7 +103,7 @@ BatchArgumentsResult ParseBatchArguments(const QStringList& args)
         if (target->isEmpty())
             return Refuse(QStringLiteral("%1 needs a value").arg(name));
     }
-    if (parsed.help)
+    if (parsed.help || parsed.version)
         return {parsed, {}};
 
     if (format.isEmpty())

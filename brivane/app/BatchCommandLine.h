@@ -1,6 +1,7 @@
 #pragma once
 // The arguments of brivane-batch:
 // --format FMT [--output DIR] [--profile FILE] [--yes | --no-clobber] [--jobs N] FILE...
+// --help | --version
 
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,7 @@ struct BatchArguments {
     bool noClobber = false;  // never replace an existing file
     int jobs = 0;  // files converted at once; the number of processors when not given
     bool help = false;
+    bool version = false;
     QStringList files;  // absolute paths, in the order given
 };
 
@@ -30,3 +32,5 @@ inline constexpr int kMaxJobs = 64;
 BatchArgumentsResult ParseBatchArguments(const QStringList& args);
 
 QString BatchUsage();
+// "brivane-batch 2.0"
+QString BatchVersionLine();

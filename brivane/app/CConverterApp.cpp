@@ -4,6 +4,8 @@
 #include "res/ColorRef.h"
 #include "viewer/CViewerDlg.h"
 
+#include <QTimer>
+
 const FileListModel::RowColors& CConverterApp::ListRowColors()
 {
     static const FileListModel::RowColors colors{ColorFromColorRef(kEvenRowBack), ColorFromColorRef(kOddRowBack),
@@ -11,7 +13,7 @@ const FileListModel::RowColors& CConverterApp::ListRowColors()
     return colors;
 }
 
-int CConverterApp::Run()
+int CConverterApp::Run(const QStringList& paths)
 {
     // The window saves the profile when it is destroyed, at the end of this scope.
     CMainDlg dialog;
@@ -20,6 +22,9 @@ int CConverterApp::Run()
         CViewerDlg viewer(path, &dialog);
         viewer.exec();
     });
+    // Queued, so that a message about files left out shows over the window, not before it.
+    if (!paths.isEmpty())
+        QTimer::singleShot(0, &dialog, [&dialog, paths] { dialog.AddPaths(paths); });
     dialog.exec();
     return 0;
 }

@@ -3,6 +3,8 @@
 
 #include "app/FileListModel.h"
 
+#include <QStringList>
+
 #include <cstdint>
 
 class CConverterApp {
@@ -16,5 +18,6 @@ public:
     static const FileListModel::RowColors& ListRowColors();
 
     // Runs the main window modally; needs a QApplication. Returns the process exit code.
-    int Run();
+    // `paths` (files and folders) go into the file list once the window is up.
+    int Run(const QStringList& paths = {});
 };

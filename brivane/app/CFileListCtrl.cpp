@@ -5,7 +5,10 @@
 #include "app/WaitCursor.h"
 
 #include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -13,6 +16,26 @@
 namespace {
 
 constexpr int kRowIconSize = 32;
+
+bool HasLocalFile(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls())
+        return false;
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+}
+
+// Accepts a drag of local files as a copy: a file manager that proposed a move must never
+// delete the sources because the list took them.
+void AcceptAsCopy(QDropEvent* event)
+{
+    if (HasLocalFile(event->mimeData()) && (event->possibleActions() & Qt::CopyAction)) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
 
 }  // namespace
 
@@ -29,6 +52,8 @@ CFileListCtrl::CFileListCtrl(const FileListModel::RowColors& colors, QWidget* pa
     setWordWrap(false);
     setIconSize(QSize(kRowIconSize, kRowIconSize));
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
 
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -58,7 +83,7 @@ void CFileListCtrl::AddFiles(const QStringList& paths)
         AddFile(paths[k], k);
 }
 
-int CFileListCtrl::AddFolder(const QString& folder)
+int CFileListCtrl::AddFolder(const QString& folder, int row)
 {
     const WaitCursor wait;
     QString prefix = folder;
@@ -71,10 +96,26 @@ int CFileListCtrl::AddFolder(const QString& folder)
     for (const QString& name : names) {
         if (!HasImageExtension(name))
             continue;
-        AddFile(prefix + name, 0);
+        AddFile(prefix + name, row);
         ++added;
     }
     return added;
+}
+
+QStringList CFileListCtrl::AddPaths(const QStringList& paths)
+{
+    QStringList skipped;
+    int row = 0;
+    for (const QString& path : paths) {
+        const QFileInfo info(path);
+        if (info.isDir())
+            row += AddFolder(info.absoluteFilePath(), row);
+        else if (info.isFile() && HasImageExtension(info.fileName()))
+            AddFile(info.absoluteFilePath(), row++);
+        else
+            skipped << path;
+    }
+    return skipped;
 }
 
 int CFileListCtrl::GetSelectionMark() const { return mark_.isValid() ? mark_.row() : -1; }
@@ -117,6 +158,17 @@ void CFileListCtrl::mousePressEvent(QMouseEvent* event)
     // A click on the row already selected changes no selection, so it is announced here.
     if (onSelected && event->button() == Qt::LeftButton && GetSelectionMark() == before)
         emit ItemSelected(before);
+}
+
+void CFileListCtrl::dragEnterEvent(QDragEnterEvent* event) { AcceptAsCopy(event); }
+
+void CFileListCtrl::dragMoveEvent(QDragMoveEvent* event) { AcceptAsCopy(event); }
+
+void CFileListCtrl::dropEvent(QDropEvent* event)
+{
+    AcceptAsCopy(event);
+    if (event->isAccepted())
+        emit UrlsDropped(event->mimeData()->urls());
 }
 
 void CFileListCtrl::OnSelectionChanged(const QItemSelection& selected)

@@ -1,13 +1,16 @@
 #pragma once
 // The main window's list of source files: a report-style list with a flat header, grid lines,
 // full-row single selection and alternating row colours. Rows are added one file at a time, as
-// a set chosen in the open-file dialog, or as the image files of a folder.
+// a set chosen in the open-file dialog, as the image files of a folder, or as files and folders
+// named on the command line or dropped from a file manager.
 
 #include "app/FileListModel.h"
 
 #include <QPersistentModelIndex>
+#include <QList>
 #include <QStringList>
 #include <QTableView>
+#include <QUrl>
 
 class CFileListCtrl : public QTableView {
     Q_OBJECT
@@ -21,9 +24,12 @@ public:
     // The k-th path goes to row k: the files land at the top, in the given order.
     void AddFiles(const QStringList& paths);
     // Adds every file of `folder` (sub-folders are not entered) with an image extension, each at
-    // row 0, so they end up above the old rows in the reverse of the folder's listing order.
-    // Returns how many were added; a folder that cannot be read adds nothing.
-    int AddFolder(const QString& folder);
+    // `row`, so they end up above the rows from `row` on in the reverse of the folder's listing
+    // order. Returns how many were added; a folder that cannot be read adds nothing.
+    int AddFolder(const QString& folder, int row = 0);
+    // Adds files and folders at the top, in the given order: a folder as AddFolder does, a file
+    // with an image extension as itself. Returns the paths left out (missing, or no image file).
+    QStringList AddPaths(const QStringList& paths);
     // Removes the row of the selection mark, then selects the row that takes its index.
     void RemoveMarked();
     void RemoveAll();
@@ -41,9 +47,14 @@ signals:
     // A row became selected (by the user or by SelectItem), or the selected row was clicked
     // again (so that a preview that failed can be tried again).
     void ItemSelected(int row);
+    // Files or folders were dropped on the list (at least one of `urls` is a local file).
+    void UrlsDropped(const QList<QUrl>& urls);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void OnSelectionChanged(const QItemSelection& selected);

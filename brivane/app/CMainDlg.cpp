@@ -9,6 +9,7 @@
 #include "app/ImageExtensions.h"
 #include "app/InputBlocker.h"
 #include "app/OutputFormats.h"
+#include "app/SkippedFiles.h"
 #include "imaging/CImageViewer.h"
 #include "settings/EncoderProfileExchange.h"
 #include "res/Icons.h"
@@ -67,7 +68,8 @@ CMainDlg::CMainDlg(std::filesystem::path profilePath, QWidget* parent)
       chooseFiles_(ChooseFilesInDialog),
       chooseFolder_(ChooseFolderInDialog),
       chooseOutputFolder_(ChooseOutputFolderInDialog),
-      openFolder_(OpenFolderInDesktop)
+      openFolder_(OpenFolderInDesktop),
+      reportSkipped_(ShowSkippedFiles)
 {
     OnInitDialog();
 }
@@ -139,6 +141,8 @@ void CMainDlg::OnInitDialog()
     connect(button(res::IDC_ENCODER), &QPushButton::clicked, this, &CMainDlg::OnEncoderSetting);
     connect(button(res::IDC_BROWSE), &QPushButton::clicked, this, &CMainDlg::OnBrowse);
     connect(fileList_, &CFileListCtrl::ItemSelected, this, &CMainDlg::OnListItemChanged);
+    // Queued: the drop has finished in the file manager before a message box can come up.
+    connect(fileList_, &CFileListCtrl::UrlsDropped, this, &CMainDlg::OnUrlsDropped, Qt::QueuedConnection);
     connect(preview_, &CImageViewer::DblClick, this, &CMainDlg::OnPreviewDblClick);
 
     LoadProfile(profile_, profilePath_);
@@ -162,6 +166,31 @@ void CMainDlg::OnAddFolder()
     const QString folder = chooseFolder_(this);
     if (!folder.isEmpty())
         fileList_->AddFolder(folder);
+}
+
+void CMainDlg::AddPaths(const QStringList& paths)
+{
+    if (const QStringList skipped = fileList_->AddPaths(paths); !skipped.isEmpty())
+        reportSkipped_(this, skipped);
+}
+
+void CMainDlg::OnUrlsDropped(const QList<QUrl>& urls)
+{
+    // The window takes no input while a batch runs; a drop queued just before it started is
+    // refused too, so the batch's copy of the rows stays what the user saw.
+    if (converting_)
+        return;
+    QStringList paths;
+    QStringList others;
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+        else
+            others << url.toDisplayString();
+    }
+    const QStringList skipped = fileList_->AddPaths(paths) + others;
+    if (!skipped.isEmpty())
+        reportSkipped_(this, skipped);
 }
 
 void CMainDlg::OnRemove() { fileList_->RemoveMarked(); }

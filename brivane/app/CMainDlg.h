@@ -8,7 +8,9 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QList>
 #include <QStringList>
+#include <QUrl>
 
 #include <filesystem>
 #include <functional>
@@ -40,6 +42,9 @@ public:
     // Opens a folder in the desktop's file manager at the end of a batch; replaceable for tests.
     using FolderOpener = std::function<void(const QString& folder)>;
     void SetFolderOpener(FolderOpener opener) { openFolder_ = std::move(opener); }
+    // Names, once, the files left out when several were added at once; replaceable for tests.
+    using SkipReporter = std::function<void(QWidget* owner, const QStringList& skipped)>;
+    void SetSkipReporter(SkipReporter reporter) { reportSkipped_ = std::move(reporter); }
 
     const ConversionProfile& Profile() const { return profile_; }
     const DialogControls& Controls() const { return *controls_; }
@@ -57,6 +62,12 @@ public:
 
     void OnAddFiles();
     void OnAddFolder();
+    // Files and folders from the command line or a drop: listed at the top in their order (a
+    // folder as Add Folder lists it); missing and unsupported ones are reported in one message.
+    void AddPaths(const QStringList& paths);
+    // A drop on the file list: its local files and folders as AddPaths; other URLs are reported
+    // with the skipped files. Ignored while a batch runs.
+    void OnUrlsDropped(const QList<QUrl>& urls);
     void OnRemove();
     void OnRemoveAll();
     void OnAbout();
@@ -100,5 +111,6 @@ private:
     FolderChooser chooseFolder_;
     FolderChooser chooseOutputFolder_;
     FolderOpener openFolder_;
+    SkipReporter reportSkipped_;
     bool converting_ = false;  // a batch is running
 };

@@ -68,6 +68,10 @@ int main(int argc, char* argv[])
         std::fputs(BatchUsage().toLocal8Bit().constData(), stdout);
         return 0;
     }
+    if (a.version) {
+        Print(stdout, BatchVersionLine());
+        return 0;
+    }
 
     ConversionProfile profile;
     LoadProfile(profile, a.profilePath.isEmpty() ? DefaultProfilePath()
