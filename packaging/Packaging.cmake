@@ -31,6 +31,9 @@ set(_packages
   "corvane-tools|corvane-tools|graphics|1-D barcode reader (command-line program)|corvane-read reads the barcodes in image files and prints their types, texts and scores, as lines or JSON."
   "python3-corvane|python3-corvane|python|1-D barcode reader (Python module)|The corvane module reads barcodes from NumPy arrays, PIL images and image files.")
 
+# Brivane's icons are SVG, drawn by a Qt plugin that no program links, so dpkg-shlibdeps cannot
+# see it.
+set(CPACK_DEBIAN_BRIVANE_PACKAGE_DEPENDS "libqt6svg6")
 set(CPACK_COMPONENT_LIBCORVANE-DEV_DEPENDS libcorvane)
 set(CPACK_COMPONENT_CORVANE-TOOLS_DEPENDS libcorvane)
 set(CPACK_COMPONENT_PYTHON3-CORVANE_DEPENDS libcorvane)

@@ -24,7 +24,7 @@ set(files_brivane
   usr/share/icons/hicolor/scalable/apps/io.github.brivane.Brivane.svg
   usr/share/metainfo/io.github.brivane.Brivane.metainfo.xml
   ${man}/man1/brivane.1.gz ${man}/man1/brivane-batch.1.gz)
-set(depends_brivane "libqt6widgets6" "libmagick\\+\\+-6")
+set(depends_brivane "libqt6widgets6" "libmagick\\+\\+-6" "libqt6svg6")
 
 set(package_libcorvane libcorvane${MAJOR})
 set(files_libcorvane
