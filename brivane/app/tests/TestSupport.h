@@ -1,6 +1,9 @@
 #pragma once
-// Helpers shared by the app tests: files of a given size, and answering modal boxes.
+// Helpers shared by the app tests: files of a given size, the names a file list shows, and
+// answering modal boxes.
 
+#include "app/CFileListCtrl.h"
+#include "app/FileListModel.h"
 #include "tests/ModalTestSupport.h"
 
 #include <QApplication>
@@ -26,6 +29,15 @@ inline QString MakeFile(const QDir& dir, const QString& name, qint64 size = 0)
     if (!file.open(QIODevice::WriteOnly) || !file.resize(size))
         qFatal("cannot create %s", qPrintable(path));
     return path;
+}
+
+// The names the list shows, top to bottom.
+inline QStringList ListedNames(const CFileListCtrl& list)
+{
+    QStringList names;
+    for (int row = 0; row < list.GetItemCount(); ++row)
+        names << list.GetItemText(row, FileListModel::kName);
+    return names;
 }
 
 // The whole content of a file; empty when it cannot be read.

@@ -11,13 +11,7 @@
 
 namespace {
 
-QStringList Names(const CFileListCtrl& list)
-{
-    QStringList names;
-    for (int row = 0; row < list.GetItemCount(); ++row)
-        names << list.GetItemText(row, FileListModel::kName);
-    return names;
-}
+using test::ListedNames;
 
 int SelectedRow(const CFileListCtrl& list)
 {
@@ -82,14 +76,14 @@ private slots:
         QCOMPARE(list.AddFile(QStringLiteral("/p/old.png"), 0), 0);
         QCOMPARE(list.AddFile(QStringLiteral("/p/new.png"), 0), 0);
         QCOMPARE(list.AddFile(QStringLiteral("/p/last.png"), 42), 2);
-        QCOMPARE(Names(list), QStringList({"new.png", "old.png", "last.png"}));
+        QCOMPARE(ListedNames(list), QStringList({"new.png", "old.png", "last.png"}));
 
         // A chosen set lands on top, in the order chosen; the same file twice gives two rows.
         list.AddFiles({"/q/x.jpg", "/q/y.jpg", "/q/x.jpg"});
-        QCOMPARE(Names(list), QStringList({"x.jpg", "y.jpg", "x.jpg", "new.png", "old.png", "last.png"}));
+        QCOMPARE(ListedNames(list), QStringList({"x.jpg", "y.jpg", "x.jpg", "new.png", "old.png", "last.png"}));
         QCOMPARE(list.GetEntry(0)->FullPath(), list.GetEntry(2)->FullPath());
         list.AddFiles({"/q/single.gif"});
-        QCOMPARE(Names(list).first(), QStringLiteral("single.gif"));
+        QCOMPARE(ListedNames(list).first(), QStringLiteral("single.gif"));
         list.AddFiles({});
         QCOMPARE(list.GetItemCount(), 7);
 
@@ -139,7 +133,7 @@ private slots:
         CFileListCtrl list;
         list.AddFile(QStringLiteral("/old/kept.jpg"), 0);
         QCOMPARE(list.AddFolder(tmp.path()), 6);
-        QCOMPARE(Names(list), expected + QStringList{"kept.jpg"});
+        QCOMPARE(ListedNames(list), expected + QStringList{"kept.jpg"});
         for (int row = 0; row < 6; ++row)
             QCOMPARE(list.GetItemText(row, FileListModel::kFolder), tmp.path() + QLatin1Char('/'));
 
@@ -167,7 +161,7 @@ private slots:
         QCOMPARE(selected.count(), 1);
 
         list.RemoveMarked();
-        QCOMPARE(Names(list), QStringList({"a.jpg", "c.jpg"}));
+        QCOMPARE(ListedNames(list), QStringList({"a.jpg", "c.jpg"}));
         QCOMPARE(SelectedRow(list), 1);
         QCOMPARE(list.GetSelectionMark(), 1);
         QCOMPARE(selected.count(), 2);
@@ -175,7 +169,7 @@ private slots:
 
         // Removing the last row leaves nothing selected and no mark.
         list.RemoveMarked();
-        QCOMPARE(Names(list), QStringList({"a.jpg"}));
+        QCOMPARE(ListedNames(list), QStringList({"a.jpg"}));
         QCOMPARE(SelectedRow(list), -1);
         QCOMPARE(list.GetSelectionMark(), -1);
         QCOMPARE(selected.count(), 2);

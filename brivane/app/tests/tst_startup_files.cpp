@@ -16,13 +16,7 @@
 
 namespace {
 
-QStringList Names(const CFileListCtrl& list)
-{
-    QStringList names;
-    for (int row = 0; row < list.GetItemCount(); ++row)
-        names << list.GetItemText(row, FileListModel::kName);
-    return names;
-}
+using test::ListedNames;
 
 // Every call of the skip reporter, with the names it was given.
 struct ReportLog {
@@ -103,7 +97,7 @@ private slots:
 
         CFileListCtrl reference;
         reference.AddFolder(folder_);
-        folderNames_ = Names(reference);
+        folderNames_ = ListedNames(reference);
         QCOMPARE(folderNames_.size(), 3);
     }
 
@@ -151,7 +145,7 @@ private slots:
         dlg.FileList()->AddFile(QStringLiteral("/old/z.jpg"), 0);
         dlg.AddPaths(request.paths);
 
-        QCOMPARE(Names(*dlg.FileList()), QStringList{"a.jpg"} + folderNames_ + QStringList({"b.PNG", "z.jpg"}));
+        QCOMPARE(ListedNames(*dlg.FileList()), QStringList{"a.jpg"} + folderNames_ + QStringList({"b.PNG", "z.jpg"}));
         QCOMPARE(dlg.FileList()->GetEntry(0)->FullPath(), a_);
         QCOMPARE(dlg.FileList()->GetItemText(1, FileListModel::kFolder), folder_ + QLatin1Char('/'));
         QCOMPARE(log.reports, (QList<QStringList>{QStringList({text_, missing})}));
@@ -183,7 +177,7 @@ private slots:
         QStringList listed;
         test::OnNextModal([&listed](QWidget* modal) {
             if (auto* dlg = qobject_cast<CMainDlg*>(modal))
-                listed = Names(*dlg->FileList());
+                listed = ListedNames(*dlg->FileList());
             static_cast<QDialog*>(modal)->reject();
         });
         CConverterApp app;
@@ -208,7 +202,7 @@ private slots:
         QVERIFY(result.dropAccepted);
         QCOMPARE(result.dropAction, Qt::CopyAction);
 
-        QCOMPARE(Names(*dlg.FileList()), QStringList{"b.PNG"} + folderNames_ + QStringList({"a.jpg", "z.jpg"}));
+        QCOMPARE(ListedNames(*dlg.FileList()), QStringList{"b.PNG"} + folderNames_ + QStringList({"a.jpg", "z.jpg"}));
         QCOMPARE(log.reports, (QList<QStringList>{QStringList({text_, remote.toDisplayString()})}));
     }
 
@@ -250,7 +244,7 @@ private slots:
 
         // Once the batch is over the same drop goes through.
         QVERIFY(DragOnto(*dlg.FileList(), data).dropAccepted);
-        QCOMPARE(Names(*dlg.FileList()), QStringList{"a.jpg"});
+        QCOMPARE(ListedNames(*dlg.FileList()), QStringList{"a.jpg"});
         QCOMPARE(log.reports.size(), 1);
     }
 

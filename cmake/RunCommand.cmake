@@ -1,0 +1,18 @@
+# For test scripts run with cmake -P: run(COMMAND ... [OUTPUT var] [ERROR var] [RESULT var]) runs
+# a command and stops the script with its output when it fails, unless RESULT takes the status.
+function(run)
+  cmake_parse_arguments(PARSE_ARGV 0 arg "" "OUTPUT;ERROR;RESULT" "COMMAND")
+  execute_process(COMMAND ${arg_COMMAND} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+  if(arg_RESULT)
+    set(${arg_RESULT} "${rc}" PARENT_SCOPE)
+  elseif(NOT rc EQUAL 0)
+    list(JOIN arg_COMMAND " " shown)
+    message(FATAL_ERROR "failed (${rc}): ${shown}\n${out}${err}")
+  endif()
+  if(arg_OUTPUT)
+    set(${arg_OUTPUT} "${out}" PARENT_SCOPE)
+  endif()
+  if(arg_ERROR)
+    set(${arg_ERROR} "${err}" PARENT_SCOPE)
+  endif()
+endfunction()
