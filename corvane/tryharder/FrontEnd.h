@@ -22,14 +22,17 @@ struct LineRead {
     float x0 = 0, y0 = 0;    // outer edge of the first bar, in the view's pixels
     float x1 = 0, y1 = 0;    // outer edge of the last bar
     int line = 0;            // scan line id: alternatives read from one stretch share it
-    bool quietBefore = false;  // light for at least ten modules before the first bar
-    bool quietAfter = false;   // and after the last
     float marginBefore = 0;    // light before the first bar, in the narrow elements nearest it (0 at the line's end)
     float marginAfter = 0;     // and after the last
     bool angled = false;       // found on a tilted scan line (not along rows or columns)
     // Read the same, between the same end bars, by parallel lines on both sides that share no
     // pixel with this one: as good as a second scan line.
     bool confirmed = false;
+
+    // Light for at least ten modules before the first bar, and after the last.
+    bool QuietBefore() const { return marginBefore >= kQuietMargin; }
+    bool QuietAfter() const { return marginAfter >= kQuietMargin; }
+    static constexpr float kQuietMargin = 10.0f;
 };
 
 // Number of front-end levels; level 1 is the cheapest.

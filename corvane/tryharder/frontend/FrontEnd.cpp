@@ -14,8 +14,6 @@ namespace corvane::tryharder {
 
 namespace {
 
-// A light margin of this many modules counts as a quiet zone.
-constexpr float kQuietModules = 10.0f;
 // Pixels between a line and the parallel line that must confirm what it read.
 constexpr float kConfirmOffset = 3.0f;
 // How far, in modules, the symbol's first and last bars may lie from where the first line saw
@@ -112,13 +110,11 @@ bool ReadLine(const GreyView& image, const PlannedLine& planned, std::vector<Lin
     const ScanLineGeometry& g = planned.geometry;
     for (LineCandidate& c : candidates) {
         LineRead read;
-        read.quietBefore = c.marginBefore >= kQuietModules;
-        read.quietAfter = c.marginAfter >= kQuietModules;
         read.marginBefore = c.marginBefore;
         read.marginAfter = c.marginAfter;
         // A tilted line crosses the ends of bars, text and pictures far more often than a row or
         // column does: there only a stretch with quiet zones on both sides counts as a symbol.
-        if (planned.angled && (!read.quietBefore || !read.quietAfter)) {
+        if (planned.angled && (!read.QuietBefore() || !read.QuietAfter())) {
             continue;
         }
         // Pieces of a tilted symbol pass for whole ones most easily where no check character

@@ -298,7 +298,7 @@ TEST(FrontEnd, QuietZonesOfAWideRatioThreeSymbolAreCountedInNarrowElements)
     for (const LineRead& r : ReadLevel(GradedSymbol(modules, 3.0f, 3.9f, 12.0f, 12.0f), 1)) {
         const DecodedSymbol d = DecodeModuleString(r.modules);
         if (d.text == u"4822279" && d.typeName == u"Matrix25") {
-            quietReads += r.quietBefore && r.quietAfter;
+            quietReads += r.QuietBefore() && r.QuietAfter();
         }
     }
     EXPECT_GT(quietReads, 0);
@@ -428,8 +428,8 @@ TEST(FrontEnd, QuietZonesAndEndsAreReportedInReadingOrder)
     ASSERT_TRUE(HasModules(tightReads, modules));
     for (const LineRead& r : tightReads) {
         if (r.modules == modules && r.y0 == r.y1) {  // along a row
-            EXPECT_TRUE(r.quietBefore);
-            EXPECT_FALSE(r.quietAfter);
+            EXPECT_TRUE(r.QuietBefore());
+            EXPECT_FALSE(r.QuietAfter());
             EXPECT_NEAR(r.x0, 12 * print.moduleWidth, 1.0f);
             EXPECT_NEAR(r.x1, static_cast<float>(tight.width) - 4 * print.moduleWidth, 1.0f);
         }
@@ -440,7 +440,7 @@ TEST(FrontEnd, QuietZonesAndEndsAreReportedInReadingOrder)
     ASSERT_TRUE(HasModules(edgeReads, modules));
     for (const LineRead& r : edgeReads) {
         if (r.modules == modules) {
-            EXPECT_FALSE(r.quietBefore);
+            EXPECT_FALSE(r.QuietBefore());
             EXPECT_NEAR(r.x0, 0.0f, 1.0f);
         }
     }
@@ -453,8 +453,8 @@ TEST(FrontEnd, QuietZonesAndEndsAreReportedInReadingOrder)
     ASSERT_TRUE(HasModules(turnedReads, modules));
     for (const LineRead& r : turnedReads) {
         if (r.modules == modules && r.y0 == r.y1) {
-            EXPECT_TRUE(r.quietBefore);
-            EXPECT_FALSE(r.quietAfter);
+            EXPECT_TRUE(r.QuietBefore());
+            EXPECT_FALSE(r.QuietAfter());
             EXPECT_GT(r.x0, r.x1);
             EXPECT_NEAR(r.x1, 4 * print.moduleWidth, 1.0f);
         }
