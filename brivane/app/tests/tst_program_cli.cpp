@@ -42,8 +42,6 @@ private slots:
         const QString version = QStringLiteral(PROJECT_VERSION);
         QTest::newRow("brivane") << QStringLiteral(BRIVANE) << QStringList{"--version"}
                                  << QStringLiteral("brivane ") + version + QLatin1Char('\n');
-        QTest::newRow("brivane -v") << QStringLiteral(BRIVANE) << QStringList{"-v"}
-                                    << QStringLiteral("brivane ") + version + QLatin1Char('\n');
         // --version needs no --format and ignores files.
         QTest::newRow("brivane-batch") << QStringLiteral(BRIVANE_BATCH) << QStringList{"--version", "x.png"}
                                        << QStringLiteral("brivane-batch ") + version + QLatin1Char('\n');
@@ -62,10 +60,8 @@ private slots:
 
     void brivaneHelpAndRefusal()
     {
-        const Run help = Start(QStringLiteral(BRIVANE), {QStringLiteral("--help")});
-        QCOMPARE(help.exitCode, 0);
-        QVERIFY2(help.out.startsWith(QLatin1String("Usage: brivane [FILE | FOLDER]...")), qPrintable(help.out));
-        QVERIFY(help.out.contains(QLatin1String("--version")));
+        // --help answers without a display too.
+        QCOMPARE(Start(QStringLiteral(BRIVANE), {QStringLiteral("--help")}).exitCode, 0);
 
         // Refused once Qt has taken its own options (so it needs the platform), before any window.
         const Run bad = Start(QStringLiteral(BRIVANE), {QStringLiteral("--bogus")}, true);

@@ -91,29 +91,6 @@ def test_pil_images_and_paths_read_as_the_command_line(images, name):
     assert as_tuples(corvane.read(pathlib.Path(images[name]))) == expected
 
 
-def _as_16_bit(image):
-    return Image.fromarray(np.asarray(image.convert("L")).astype(np.uint16) * 257)
-
-
-@pytest.mark.parametrize(
-    "name, convert, mode",
-    [
-        ("rgb", lambda i: i.convert("RGBX"), "RGBX"),
-        ("rgb", lambda i: i.convert("CMYK"), "CMYK"),
-        ("rgb", lambda i: i.convert("YCbCr"), "YCbCr"),
-        ("grey", lambda i: i.convert("LA"), "LA"),
-        ("grey", _as_16_bit, "I;16"),
-    ],
-)
-def test_other_pil_modes_read_as_their_rgb_or_grey(images, name, convert, mode):
-    with Image.open(images[name]) as image:
-        expected = as_tuples(corvane.read(image))
-        converted = convert(image)
-    assert expected
-    assert converted.mode == mode
-    assert as_tuples(corvane.read(converted)) == expected
-
-
 @pytest.mark.parametrize("effort", [1, 2, 3])
 @pytest.mark.parametrize("name", ["tilted", "rgb"])
 def test_effort_reads_as_the_command_line(images, name, effort):
