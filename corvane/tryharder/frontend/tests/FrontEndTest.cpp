@@ -19,7 +19,6 @@
 #include "reader/RunExtraction.h"
 #include "tryharder/FrontEnd.h"
 #include "tryharder/frontend/CheckCharacters.h"
-#include "tryharder/frontend/EdgeFinder.h"
 #include "tryharder/frontend/FixedWidthFit.h"
 
 namespace corvane::tryharder {
@@ -156,36 +155,6 @@ TEST(FrontEnd, ReadsEachSymbologyAtNonWholeWidthsBlurredNoisyShadedGreyOnGrey)
             }
         }
     }
-}
-
-TEST(FrontEnd, TheNoiseFloorFollowsTheLinesNoise)
-{
-    std::mt19937 random(3);
-    std::normal_distribution<float> noise(0.0f, 10.0f);
-    std::vector<float> paper(600);
-    for (float& v : paper) {
-        v = 200.0f + noise(random);
-    }
-    // Six times the median step, which for Gaussian noise is about its deviation.
-    const float floor = NoiseFloor(paper);
-    EXPECT_GT(floor, 45.0f);
-    EXPECT_LT(floor, 75.0f);
-    // Plain paper this noisy shows edges against the usual contrast, none above the floor.
-    EdgeOptions usual;
-    EdgeList edges;
-    FindEdges(paper, usual, edges);
-    EXPECT_FALSE(edges.edges.empty());
-    EdgeOptions raised;
-    raised.minContrast = floor;
-    FindEdges(paper, raised, edges);
-    EXPECT_TRUE(edges.edges.empty());
-    // Clean bars: the steps are edges, not noise, and set no floor.
-    std::vector<float> bars(600);
-    for (std::size_t i = 0; i < bars.size(); ++i) {
-        bars[i] = (i / 9) % 2 ? 40.0f : 210.0f;
-    }
-    EXPECT_EQ(NoiseFloor(bars), 0.0f);
-    EXPECT_EQ(NoiseFloor({}), 0.0f);
 }
 
 TEST(FrontEnd, HeavyNoiseIsReadOnlyThroughTheWideBand)
